@@ -1,0 +1,143 @@
+#include "ui/Dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QUrl>
+
+namespace ui {
+namespace {
+
+QMessageBox::Icon toQtIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Error: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton toQtButton(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QFileDialog::Options fileOptions()
+{
+    // No overwrite question of the dialog's own: Save as asks its own.
+    return QFileDialog::DontConfirmOverwrite;
+}
+
+FileChoice runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.caption, request.directory);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setOptions(fileOptions());
+    dialog.setNameFilters(request.filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(),
+            int(request.filters.indexOf(dialog.selectedNameFilter()))};
+}
+
+class QtDialogs final : public DialogSeam
+{
+public:
+    Answer message(QWidget *parent, const MessageRequest &request) override
+    {
+        QMessageBox box(toQtIcon(request.icon), request.caption, request.text,
+                        QMessageBox::NoButton, parent);
+        switch (request.buttons) {
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        }
+        box.setDefaultButton(toQtButton(request.defaultButton));
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: break;
+        }
+        // Closing a Yes/No/Cancel box with Esc or its close box means Cancel.
+        return request.buttons == Buttons::YesNoCancel ? Answer::Cancel
+             : request.buttons == Buttons::YesNo ? Answer::No
+                                                 : Answer::Ok;
+    }
+
+    FileChoice openFile(QWidget *parent, const FileRequest &request) override
+    {
+        return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    }
+
+    FileChoice saveFile(QWidget *parent, const FileRequest &request) override
+    {
+        return runFileDialog(parent, request, QFileDialog::AcceptSave);
+    }
+
+    bool setUpPrinter(QWidget *parent, QPrinter *printer) override
+    {
+        QPrintDialog dialog(printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override
+    {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, initial, parent);
+        if (!ok)
+            return std::nullopt;
+        return font;
+    }
+
+    bool openWithShell(const QUrl &url) override
+    {
+        return QDesktopServices::openUrl(url);
+    }
+
+    void beep() override { QApplication::beep(); }
+};
+
+QtDialogs &qtDialogs()
+{
+    static QtDialogs instance;
+    return instance;
+}
+
+DialogSeam *installed = nullptr;
+
+} // namespace
+
+DialogSeam &dialogs()
+{
+    return installed ? *installed : qtDialogs();
+}
+
+void setDialogs(DialogSeam *seam)
+{
+    installed = seam;
+}
+
+} // namespace ui

@@ -1,0 +1,68 @@
+#pragma once
+// Every message box, file, print and font dialog, the shell and the beep go
+// through this seam. The program uses Qt's own dialogs; tests install a
+// replacement that answers without a person.
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QPrinter;
+class QUrl;
+class QWidget;
+
+namespace ui {
+
+enum class Icon { None, Information, Warning, Error, Question };
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct MessageRequest
+{
+    QString text;
+    QString caption;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+    Answer defaultButton = Answer::Ok;
+};
+
+struct FileRequest
+{
+    QString caption;
+    QString directory;
+    // Qt's filter list, one entry per file type: "Rich Text Files (*.RTF)".
+    QStringList filters;
+    int selectedFilter = 0;
+};
+
+struct FileChoice
+{
+    QString path;            // full path; empty when the dialog was cancelled
+    int selectedFilter = 0;  // index into FileRequest::filters
+};
+
+class DialogSeam
+{
+public:
+    virtual ~DialogSeam() = default;
+
+    virtual Answer message(QWidget *parent, const MessageRequest &request) = 0;
+    // Only an existing file can be chosen.
+    virtual FileChoice openFile(QWidget *parent, const FileRequest &request) = 0;
+    // Asks no overwrite question of its own.
+    virtual FileChoice saveFile(QWidget *parent, const FileRequest &request) = 0;
+    // Lets the user set up the printer; false when cancelled.
+    virtual bool setUpPrinter(QWidget *parent, QPrinter *printer) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
+    // Opens a file or address with the desktop's default program.
+    virtual bool openWithShell(const QUrl &url) = 0;
+    virtual void beep() = 0;
+};
+
+// The seam in force: Qt's dialogs unless a test installed its own.
+DialogSeam &dialogs();
+// Installs a replacement (not owned); nullptr restores Qt's dialogs.
+void setDialogs(DialogSeam *seam);
+
+} // namespace ui

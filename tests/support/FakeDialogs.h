@@ -1,0 +1,75 @@
+#pragma once
+// A dialog seam for tests: records every request and answers from queues the
+// test fills beforehand. Unqueued questions get the default button; unqueued
+// file dialogs, print and font dialogs count as cancelled.
+
+#include "ui/Dialogs.h"
+
+#include <QList>
+#include <functional>
+#include <QQueue>
+#include <QUrl>
+
+class FakeDialogs : public ui::DialogSeam
+{
+public:
+    FakeDialogs() { ui::setDialogs(this); }
+    ~FakeDialogs() override { ui::setDialogs(nullptr); }
+    FakeDialogs(const FakeDialogs &) = delete;
+    FakeDialogs &operator=(const FakeDialogs &) = delete;
+
+    QList<ui::MessageRequest> messages;
+    QQueue<ui::Answer> answers;
+
+    QList<ui::FileRequest> openRequests;
+    QList<ui::FileRequest> saveRequests;
+    QQueue<ui::FileChoice> openChoices;
+    QQueue<ui::FileChoice> saveChoices;
+
+    int printDialogs = 0;
+    bool acceptPrint = false;
+    // Called with the printer when the print dialog is accepted, to point it at a file.
+    std::function<void(QPrinter *)> preparePrinter;
+
+    QList<QFont> fontRequests;
+    std::optional<QFont> fontChoice;
+
+    QList<QUrl> shellRequests;
+    bool shellResult = true;
+
+    int beeps = 0;
+
+    ui::Answer message(QWidget *, const ui::MessageRequest &request) override
+    {
+        messages.append(request);
+        return answers.isEmpty() ? request.defaultButton : answers.dequeue();
+    }
+    ui::FileChoice openFile(QWidget *, const ui::FileRequest &request) override
+    {
+        openRequests.append(request);
+        return openChoices.isEmpty() ? ui::FileChoice{} : openChoices.dequeue();
+    }
+    ui::FileChoice saveFile(QWidget *, const ui::FileRequest &request) override
+    {
+        saveRequests.append(request);
+        return saveChoices.isEmpty() ? ui::FileChoice{} : saveChoices.dequeue();
+    }
+    bool setUpPrinter(QWidget *, QPrinter *printer) override
+    {
+        ++printDialogs;
+        if (acceptPrint && preparePrinter)
+            preparePrinter(printer);
+        return acceptPrint;
+    }
+    std::optional<QFont> chooseFont(QWidget *, const QFont &initial) override
+    {
+        fontRequests.append(initial);
+        return fontChoice;
+    }
+    bool openWithShell(const QUrl &url) override
+    {
+        shellRequests.append(url);
+        return shellResult;
+    }
+    void beep() override { ++beeps; }
+};
