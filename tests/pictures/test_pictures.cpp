@@ -1,0 +1,111 @@
+// The bitmaps written at build time beside the executable, and the icons.
+
+#include "pictures/Icons.h"
+#include "pictures/PictureFiles.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+int distinctColours(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours.size();
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bitmapFiles_data();
+    void bitmapFiles();
+    void everyFileIsListed();
+    void icons_data();
+    void icons();
+};
+
+void TestPictures::bitmapFiles_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("splash") << "splash.bmp" << QSize(260, 140);
+    QTest::newRow("single-layer coil") << "Images/odinSloy.bmp" << QSize(120, 65);
+    QTest::newRow("multi-layer coil") << "Images/dvaSloya.bmp" << QSize(120, 65);
+    QTest::newRow("turns") << "Images/vitki.bmp" << QSize(120, 65);
+    QTest::newRow("straight wire") << "Images/odinProv.bmp" << QSize(170, 50);
+}
+
+void TestPictures::bitmapFiles()
+{
+    QFETCH(QString, relativePath);
+    QFETCH(QSize, size);
+
+    const QString path = QStringLiteral(BANDIMOR_BIN_DIR "/") + relativePath;
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    const QByteArray header = file.read(54);
+    QCOMPARE(header.left(2), QByteArray("BM"));
+    // The bit count of the info header: 24, colours without a palette.
+    QCOMPARE(qFromLittleEndian<quint16>(header.constData() + 28), quint16(24));
+    file.close();
+
+    QImageReader reader(path);
+    QCOMPARE(reader.format(), QByteArray("bmp"));
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), size);
+    QVERIFY(distinctColours(image) > 1);
+}
+
+void TestPictures::everyFileIsListed()
+{
+    QStringList paths;
+    for (const pictures::PictureFile &file : pictures::pictureFiles())
+        paths << file.relativePath;
+    QCOMPARE(paths.size(), 5);
+    QVERIFY(paths.contains(QStringLiteral("splash.bmp")));
+}
+
+void TestPictures::icons_data()
+{
+    using pictures::IconId;
+    QTest::addColumn<int>("id");
+    const QList<QPair<const char *, IconId>> icons{
+        {"coil", IconId::Coil}, {"application", IconId::Application}, {"exit", IconId::Exit},
+        {"calculate", IconId::Calculate}, {"help", IconId::Help}, {"about", IconId::About},
+        {"open", IconId::Open}, {"save as", IconId::SaveAs}, {"print", IconId::Print},
+        {"undo", IconId::Undo}, {"cut", IconId::Cut}, {"copy", IconId::Copy}, {"paste", IconId::Paste},
+        {"delete", IconId::Delete}, {"font", IconId::Font}, {"clear", IconId::Clear},
+        {"close", IconId::Close}, {"tab: coil with L", IconId::CoilTabInductance},
+        {"tab: coil", IconId::CoilTabTurns}, {"tab: straight wire", IconId::CoilTabWire},
+    };
+    // A new id without a row here would go untested.
+    QCOMPARE(icons.size(), pictures::allIconIds().size());
+    for (const auto &[name, id] : icons)
+        QTest::newRow(name) << int(id);
+}
+
+void TestPictures::icons()
+{
+    QFETCH(int, id);
+    const QIcon icon = pictures::icon(pictures::IconId(id));
+    QVERIFY(!icon.isNull());
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(24, 24)));
+    // Something is drawn: more than the transparent background.
+    QVERIFY(distinctColours(icon.pixmap(24).toImage()) > 1);
+}
+
+QTEST_MAIN(TestPictures)
+#include "test_pictures.moc"

@@ -1,0 +1,25 @@
+// Writes the program's bitmaps (splash.bmp, Images/*.bmp) into the folder
+// given as the only argument. Run at build time on the offscreen platform.
+
+#include "pictures/PictureFiles.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    // Text on the pictures needs the fonts of a GUI application.
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
+    QTextStream err(stderr);
+    if (arguments.size() != 2) {
+        err << "usage: bandimor_makepictures <output folder>\n";
+        return 2;
+    }
+    QString error;
+    if (!pictures::writePictureFiles(arguments.at(1), &error)) {
+        err << "bandimor_makepictures: " << error << '\n';
+        return 1;
+    }
+    return 0;
+}
