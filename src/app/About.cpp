@@ -1,0 +1,143 @@
+#include "app/About.h"
+
+#include "app/AboutTexts.h"
+#include "app/CaptionFrame.h"
+#include "app/CreditsScroll.h"
+#include "app/CreditsView.h"
+#include "app/LinkLabel.h"
+#include "ui/Dialogs.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+void describe(QWidget *widget, const QString &name, const QString &description)
+{
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(description);
+}
+
+} // namespace
+
+TfmAbout::TfmAbout(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                         | Qt::WindowStaysOnTopHint)
+{
+    using namespace app::about;
+
+    setObjectName(QStringLiteral("fmAbout"));
+    setWindowTitle(boxCaption());
+    setModal(true);
+    setFixedSize(298, 244);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+
+    spSkinGroupBox1 = new CaptionFrame(versionCaption(), 24, this);
+    spSkinGroupBox1->setObjectName(QStringLiteral("spSkinGroupBox1"));
+    QFont captionFont = pixelFont(QStringLiteral("Courier New"), 16);
+    captionFont.setBold(true);
+    spSkinGroupBox1->setFont(captionFont);
+    spSkinGroupBox1->setCaptionColor(Qt::red);
+    spSkinGroupBox1->setGeometry(8, 8, 281, 145);
+    describe(spSkinGroupBox1, versionCaption(), QStringLiteral("Название и версия программы"));
+
+    abfCredits1 = new CreditsView(spSkinGroupBox1);
+    abfCredits1->setGeometry(1, 25, app::credits::kAreaWidth, app::credits::kAreaHeight);
+
+    spSkinButton1 = new QPushButton(buttonCaption(), this);
+    spSkinButton1->setObjectName(QStringLiteral("spSkinButton1"));
+    spSkinButton1->setFont(pixelFont(QStringLiteral("Arial"), 14));
+    spSkinButton1->setGeometry(208, 192, 81, 25);
+    spSkinButton1->setDefault(true);
+    describe(spSkinButton1, buttonCaption(), QStringLiteral("Закрыть окно о программе"));
+    connect(spSkinButton1, &QPushButton::clicked, this, &TfmAbout::spSkinButton1Click);
+
+    Label2 = new QLabel(greeting(), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->move(8, 200);
+    Label2->adjustSize();
+    describe(Label2, greeting(), QStringLiteral("Приветствие"));
+
+    Label4 = new QLabel(QStringLiteral("E-mail:"), this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->move(8, 216);
+    Label4->adjustSize();
+    describe(Label4, QStringLiteral("E-mail:"), QStringLiteral("Адрес для писем о программе"));
+
+    spSkinLinkLabel1 = new LinkLabel(mailAddress(), this);
+    spSkinLinkLabel1->setObjectName(QStringLiteral("spSkinLinkLabel1"));
+    QFont linkFont = pixelFont(QStringLiteral("Arial"), 14);
+    linkFont.setUnderline(true);
+    spSkinLinkLabel1->setFont(linkFont);
+    spSkinLinkLabel1->setAlignment(Qt::AlignCenter);
+    spSkinLinkLabel1->setGeometry(48, 216, 128, 14);
+    describe(spSkinLinkLabel1, mailAddress(), QStringLiteral("Написать письмо с замечаниями по программе"));
+    connect(spSkinLinkLabel1, &LinkLabel::clicked, this, &TfmAbout::spSkinLinkLabel1Click);
+
+    Label3 = new QLabel(originLine(), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setFont(pixelFont(QStringLiteral("Times New Roman"), 11));
+    Label3->setGeometry(208, 224, 85, 14);
+    describe(Label3, originLine(), QStringLiteral("Происхождение программы"));
+
+    // Only the button takes the focus, so it is first in the tab order.
+    spSkinButton1->setFocus();
+    centreOnScreen();
+}
+
+int TfmAbout::showModal(QWidget *owner)
+{
+    TfmAbout box(owner);
+    return box.exec();
+}
+
+void TfmAbout::centreOnScreen()
+{
+    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Moving marks the position as chosen, so Qt does not centre the box
+    // over its owner instead. The whole window, frame included, is centred;
+    // the frame is known only once the box is shown.
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QRect(QPoint(), frameGeometry().size()).center());
+}
+
+void TfmAbout::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        centreOnScreen();
+}
+
+void TfmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // The box has no way out but its button; Esc is swallowed.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfmAbout::spSkinButton1Click()
+{
+    accept();
+}
+
+void TfmAbout::spSkinLinkLabel1Click()
+{
+    // A failure to open the mail program is not reported.
+    ui::dialogs().openWithShell(app::about::mailtoUrl(app::about::mailAddress()));
+}
