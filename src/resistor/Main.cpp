@@ -1,0 +1,270 @@
+#include "resistor/Main.h"
+
+#include "app/AppInfo.h"
+#include "pictures/Icons.h"
+#include "resistor/BandCount.h"
+#include "resistor/ColourDecoding.h"
+#include "resistor/ColourEncoding.h"
+#include "settings/IniFile.h"
+#include "ui/ComboBox.h"
+#include "ui/CommandGuard.h"
+#include "ui/Dialogs.h"
+#include "ui/RadioGroup.h"
+#include "ui/SpinEdit.h"
+#include "ui/TooltipSwitch.h"
+#include "ui/WindowShortcuts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
+#include <cmath>
+
+namespace {
+
+const QString windowPosSection = QStringLiteral("WindowPos");
+const QString settingsSection = QStringLiteral("Settings");
+
+} // namespace
+
+TfmMain::TfmMain(const QString &settingsPath, QWidget *parent)
+    : QMainWindow(parent)
+    , m_settingsPath(settingsPath.isEmpty() ? settings::settingsFilePath() : settingsPath)
+{
+    setObjectName(QStringLiteral("fmMain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowIcon(pictures::icon(pictures::IconId::Application));
+    QFont base(QStringLiteral("MS Sans Serif"));
+    base.setPixelSize(11);
+    setFont(base);
+    move(193, 109);
+
+    Hint1 = new ui::TooltipSwitch(this);
+    Hint1->setObjectName(QStringLiteral("Hint1"));
+
+    buildControls();
+    buildMenu();
+    new ui::WindowShortcuts(this);
+
+    // The design-time items are in place; from here on changes are handled.
+    for (ui::ComboBox *list : {spSkinComboBox1, spSkinComboBox2, spSkinComboBox3,
+                               spSkinComboBox4, spSkinComboBox5})
+        connect(list, &ui::ComboBox::changed, this, &TfmMain::spSkinComboBox1Change);
+    connect(spSkinRadioGroup1, &ui::RadioGroup::itemClicked, this, &TfmMain::spSkinRadioGroup1Click);
+    connect(spSkinSpinEdit1, &ui::SpinEdit::valueChanged, this, &TfmMain::spSkinSpinEdit1Change);
+    connect(spSkinButton1, &QPushButton::clicked, this, &TfmMain::spSkinButton1Click);
+    connect(spSkinButton2, &QPushButton::clicked, this, &TfmMain::spSkinButton2Click);
+    connect(Button1_Contura, &QToolButton::clicked, this, &TfmMain::Button1_ConturaClick);
+    connect(N5, &QAction::triggered, this, &TfmMain::spSkinButton1Click);
+    connect(N6, &QAction::triggered, this, &TfmMain::spSkinButton2Click);
+    connect(N8, &QAction::triggered, this, &TfmMain::Button1_ConturaClick);
+    connect(N2, &QAction::triggered, this, &TfmMain::N2Click);
+    connect(N9, &QAction::triggered, this, &TfmMain::N9Click);
+    connect(N3, &QAction::triggered, this, &TfmMain::N3Click);
+
+    FormCreate();
+}
+
+void TfmMain::setCoilWindowOpener(std::function<void(TfmMain *)> opener)
+{
+    m_openCoilWindow = std::move(opener);
+}
+
+void TfmMain::setAboutBoxOpener(std::function<void(TfmMain *)> opener)
+{
+    m_openAboutBox = std::move(opener);
+}
+
+void TfmMain::FormCreate()
+{
+    ReadParams();
+    sostBoxa();
+    setWindowTitle(app::mainWindowCaption());
+}
+
+void TfmMain::FormShow()
+{
+    emit shown();
+}
+
+void TfmMain::FormActivate()
+{
+    Hint1->setOn(N2->isChecked());
+    raschet();
+}
+
+void TfmMain::FormClose()
+{
+    // A settings file that cannot be written is reported, but it does not
+    // keep the user from ending the program.
+    ui::runCommand(this, [this] { WriteParams(); });
+}
+
+void TfmMain::ReadParams()
+{
+    const settings::IniFile ini(m_settingsPath);
+    // Each entry defaults to the control's present state.
+    move(x(), ini.readInteger(windowPosSection, QStringLiteral("MaTop"), y()));
+    move(ini.readInteger(windowPosSection, QStringLiteral("MaLeft"), x()), y());
+    N2->setChecked(ini.readBool(settingsSection, QStringLiteral("Hints"), N2->isChecked()));
+    spSkinRadioGroup1->setItemIndex(ini.readInteger(settingsSection, QStringLiteral("TipSoprotki"),
+                                                    spSkinRadioGroup1->itemIndex()));
+    spSkinRadioGroup2->setItemIndex(ini.readInteger(settingsSection, QStringLiteral("TipNomin"),
+                                                    spSkinRadioGroup2->itemIndex()));
+    Hint1->setOn(N2->isChecked());
+    TipSoprotki();
+}
+
+void TfmMain::WriteParams()
+{
+    settings::IniFile ini(m_settingsPath);
+    ini.writeInteger(windowPosSection, QStringLiteral("MaTop"), y());
+    ini.writeInteger(windowPosSection, QStringLiteral("MaLeft"), x());
+    ini.writeBool(settingsSection, QStringLiteral("Hints"), N2->isChecked());
+    ini.writeInteger(settingsSection, QStringLiteral("TipSoprotki"), spSkinRadioGroup1->itemIndex());
+    ini.writeInteger(settingsSection, QStringLiteral("TipNomin"), spSkinRadioGroup2->itemIndex());
+    ini.save();
+}
+
+void TfmMain::raschet()
+{
+    const resistor::BandIndices bands{spSkinComboBox1->itemIndex(), spSkinComboBox2->itemIndex(),
+                                      spSkinComboBox3->itemIndex(), spSkinComboBox4->itemIndex(),
+                                      spSkinComboBox5->itemIndex()};
+    // isHidden, not isVisible: the window may not be on screen yet.
+    const resistor::DecodedBands decoded =
+        resistor::decodeBands(bands, !spSkinComboBox3->isHidden(), decimalSeparator());
+    Label1->setText(decoded.nominal);
+    Label2->setText(decoded.tolerance);
+}
+
+void TfmMain::TipSoprotki()
+{
+    if (const auto layout = resistor::bandCountLayout(spSkinRadioGroup1->itemIndex())) {
+        spSkinComboBox3->setVisible(layout->thirdDigitShown);
+        spSkinComboBox3->setItemIndex(layout->thirdDigitIndex);
+        spSkinComboBox5->setVisible(layout->toleranceShown);
+        spSkinComboBox5->setItemIndex(layout->toleranceIndex);
+    }
+    raschet();
+}
+
+void TfmMain::sostBoxa()
+{
+    spSkinButton1->setEnabled(spSkinSpinEdit1->value() != 0);
+}
+
+void TfmMain::spSkinComboBox1Change()
+{
+    raschet();
+}
+
+void TfmMain::spSkinRadioGroup1Click()
+{
+    TipSoprotki();
+}
+
+void TfmMain::spSkinSpinEdit1Change()
+{
+    sostBoxa();
+}
+
+void TfmMain::spSkinButton1Click()
+{
+    const long long nominal = std::llround(spSkinSpinEdit1->value());
+    if (nominal <= 0) {
+        // F2 stays enabled while the button is not; 0 has no first band.
+        ui::dialogs().beep();
+        return;
+    }
+    const resistor::EncodedBands bands = resistor::encodeNominal(
+        nominal, spSkinRadioGroup2->itemIndex(), spSkinRadioGroup1->itemIndex());
+    spSkinComboBox1->setItemIndex(bands.firstDigit);
+    spSkinComboBox2->setItemIndex(bands.secondDigit);
+    spSkinComboBox4->setItemIndex(bands.multiplier);
+    if (bands.setsThirdDigit)
+        spSkinComboBox3->setItemIndex(bands.thirdDigit);
+    // The lists that changed have decoded already; this covers the ones that did not.
+    raschet();
+}
+
+void TfmMain::spSkinButton2Click()
+{
+    close();
+}
+
+void TfmMain::Button1_ConturaClick()
+{
+    if (m_openCoilWindow)
+        m_openCoilWindow(this);
+}
+
+void TfmMain::N2Click()
+{
+    Hint1->setOn(N2->isChecked());
+    ui::runCommand(this, [this] { WriteParams(); });
+}
+
+void TfmMain::N3Click()
+{
+    if (m_openAboutBox)
+        m_openAboutBox(this);
+}
+
+void TfmMain::N9Click()
+{
+    // The shell reports a missing file or a missing viewer itself.
+    const QString path = QDir::cleanPath(app::executableDir() + QStringLiteral("/Spravka.chm"));
+    ui::dialogs().openWithShell(QUrl::fromLocalFile(path));
+}
+
+bool TfmMain::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TfmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TfmMain::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+    // Coil windows go with the main window, unasked; hidden here so that the
+    // program ends now, destroyed with this window.
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            child->hide();
+    }
+}
+
+void TfmMain::keyPressEvent(QKeyEvent *event)
+{
+    // "Рассчитать" is the default button: Enter that no control took presses
+    // it while it is enabled.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && spSkinButton1->isEnabled()) {
+        spSkinButton1->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+QChar TfmMain::decimalSeparator() const
+{
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QLatin1Char('.') : point.at(0);
+}

@@ -1,0 +1,243 @@
+// The controls and the menu of the main window, placed as designed: every
+// control at a fixed place in a client area of 303 × 264 pixels.
+#include "resistor/Main.h"
+
+#include "pictures/Icons.h"
+#include "resistor/BandTables.h"
+#include "ui/ComboBox.h"
+#include "ui/ControlText.h"
+#include "ui/RadioGroup.h"
+#include "ui/SpinEdit.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+
+// The leads of the drawn resistor.
+const QColor skyBlue(0xA6, 0xCA, 0xF0);
+
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// The skinned controls draw their texts larger than the window's base font.
+QFont skinFont()
+{
+    return pixelFont(QStringLiteral("Arial"), 14);
+}
+
+QFrame *leadShape(QWidget *parent, const QString &name, const QRect &place)
+{
+    auto *shape = new QFrame(parent);
+    shape->setObjectName(name);
+    shape->setFrameShape(QFrame::Box);
+    shape->setAutoFillBackground(true);
+    QPalette colours = shape->palette();
+    colours.setColor(QPalette::Window, skyBlue);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    shape->setPalette(colours);
+    shape->setGeometry(place);
+    return shape;
+}
+
+ui::ComboBox *bandList(QWidget *frame, const QString &name, resistor::BandList list, int top,
+                       const QString &hint)
+{
+    auto *combo = new ui::ComboBox(frame);
+    ui::describeControl(combo, name, QString(), hint);
+    const resistor::BandTable table = resistor::bandTable(list);
+    combo->addItems(table.colours);
+    combo->setMaxVisibleItems(table.visibleRows);
+    combo->setItemIndex(table.designIndex);
+    combo->setFont(skinFont());
+    combo->setGeometry(8, top, 97, 17);
+    return combo;
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint at)
+{
+    auto *result = new QLabel(text, parent);
+    result->setObjectName(name);
+    result->move(at);
+    result->adjustSize();
+    return result;
+}
+
+QAction *menuEntry(QMenu *menu, const QString &name, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+void TfmMain::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(303, 264);
+    setCentralWidget(client);
+
+    // Created first, so that the band frame covers their inner ends.
+    Shape1 = leadShape(client, QStringLiteral("Shape1"), QRect(56, 0, 17, 25));
+    Shape2 = leadShape(client, QStringLiteral("Shape2"), QRect(56, 184, 17, 25));
+
+    spSkinGroupBox1 = new QGroupBox(client);
+    ui::describeControl(spSkinGroupBox1, QStringLiteral("spSkinGroupBox1"), QString());
+    spSkinGroupBox1->setFont(skinFont());
+    spSkinGroupBox1->setGeometry(8, 24, 113, 161);
+    spSkinComboBox1 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox1"),
+                               resistor::BandList::FirstDigit, 8,
+                               QStringLiteral("Начало начал - первая полоса на резисторе, 1-я цифра номинала"));
+    spSkinComboBox2 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox2"),
+                               resistor::BandList::SecondDigit, 32,
+                               QStringLiteral("Вторая полоса на резисторе, 2-я цифра номинала"));
+    spSkinComboBox3 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox3"),
+                               resistor::BandList::ThirdDigit, 56,
+                               QStringLiteral("Третья полоса , 3-я цифра номинала"));
+    spSkinComboBox4 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox4"),
+                               resistor::BandList::Multiplier, 80,
+                               QStringLiteral("А вот эта полоса обозначает множитель"));
+    spSkinComboBox5 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox5"),
+                               resistor::BandList::Tolerance, 120,
+                               QStringLiteral("Ну вот и полоса допуска !"));
+
+    Button1_Contura = new QToolButton(client);
+    ui::describeControl(Button1_Contura, QStringLiteral("Button1_Contura"),
+                        QStringLiteral("Окно рассчёта катушек"),
+                        QStringLiteral("Открытие окна для работы с катушками"));
+    Button1_Contura->setAutoRaise(true);
+    Button1_Contura->setIcon(pictures::icon(pictures::IconId::Coil));
+    Button1_Contura->setIconSize(QSize(16, 16));
+    Button1_Contura->setGeometry(246, 4, 41, 24);
+
+    spSkinGroupBox2 = new QGroupBox(QStringLiteral("Результат"), client);
+    ui::describeControl(spSkinGroupBox2, QStringLiteral("spSkinGroupBox2"),
+                        QStringLiteral("Результат"), QStringLiteral("Без комментариев..."));
+    spSkinGroupBox2->setAlignment(Qt::AlignHCenter);
+    spSkinGroupBox2->setFont(skinFont());
+    spSkinGroupBox2->setGeometry(136, 32, 153, 81);
+    // The labels are plain ones and keep the window's base font.
+    const QFont baseFont = font();
+    Label3 = label(spSkinGroupBox2, QStringLiteral("Label3"), QStringLiteral("Номинал:"), {8, 32});
+    Label4 = label(spSkinGroupBox2, QStringLiteral("Label4"), QStringLiteral("Допуск:"), {8, 56});
+    Label1 = label(spSkinGroupBox2, QStringLiteral("Label1"), QStringLiteral("..."), {64, 32});
+    Label2 = label(spSkinGroupBox2, QStringLiteral("Label2"), QStringLiteral("..."), {56, 56});
+    for (QLabel *text : {Label1, Label2, Label3, Label4}) {
+        text->setFont(baseFont);
+        text->setAccessibleName(text->text());
+    }
+    Label1->setFixedSize(81, 17);
+    Label2->setFixedSize(89, 17);
+
+    spSkinButton1 = new QPushButton(QStringLiteral("Рассчитать"), client);
+    ui::describeControl(spSkinButton1, QStringLiteral("spSkinButton1"), QStringLiteral("Рассчитать"),
+                        QStringLiteral("Рассчитать полосатость по введённым значениям (F2 или Enter)"));
+    spSkinButton1->setIcon(pictures::icon(pictures::IconId::Calculate));
+    spSkinButton1->setFont(skinFont());
+    spSkinButton1->setGeometry(80, 216, 81, 33);
+    spSkinButton1->setAutoDefault(true);
+    spSkinButton1->setDefault(true);
+
+    spSkinButton2 = new QPushButton(QStringLiteral("Выход"), client);
+    ui::describeControl(spSkinButton2, QStringLiteral("spSkinButton2"), QStringLiteral("Выход"),
+                        QStringLiteral("Нажми на меня, и ты узнаешь, что ты наделал !"));
+    spSkinButton2->setIcon(pictures::icon(pictures::IconId::Exit));
+    spSkinButton2->setFont(skinFont());
+    spSkinButton2->setGeometry(8, 216, 65, 33);
+    spSkinButton2->setAutoDefault(true); // Enter on it presses it, not "Рассчитать"
+
+    spSkinRadioGroup1 = new ui::RadioGroup(client);
+    ui::describeControl(spSkinRadioGroup1, QStringLiteral("spSkinRadioGroup1"),
+                        QStringLiteral("Полосатость"),
+                        QStringLiteral("Общее количество полос на резисторе"));
+    spSkinRadioGroup1->setTitle(QStringLiteral("Полосатость"));
+    spSkinRadioGroup1->setFont(skinFont());
+    spSkinRadioGroup1->setItems({QStringLiteral("три"), QStringLiteral("чет."), QStringLiteral("пять")}, 3);
+    spSkinRadioGroup1->setItemIndex(1);
+    spSkinRadioGroup1->setGeometry(136, 128, 153, 57);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Ввод номинала"), client);
+    ui::describeControl(GroupBox1, QStringLiteral("GroupBox1"), QStringLiteral("Ввод номинала"));
+    GroupBox1->setGeometry(168, 192, 121, 65);
+
+    spSkinSpinEdit1 = new ui::SpinEdit(GroupBox1);
+    ui::describeControl(spSkinSpinEdit1, QStringLiteral("spSkinSpinEdit1"),
+                        QStringLiteral("Ввод номинала"), QStringLiteral("Окошко для ввода номинала"));
+    spSkinSpinEdit1->setKind(ui::SpinKind::WholeNumber);
+    spSkinSpinEdit1->setRange(0, 99999999);
+    spSkinSpinEdit1->setIncrement(1);
+    spSkinSpinEdit1->setMaxLength(8);
+    spSkinSpinEdit1->setFont(skinFont());
+    spSkinSpinEdit1->setGeometry(16, 16, 81, 17);
+
+    spSkinRadioGroup2 = new ui::RadioGroup(GroupBox1);
+    ui::describeControl(spSkinRadioGroup2, QStringLiteral("spSkinRadioGroup2"), QString(),
+                        QStringLiteral("Тип множителя"));
+    spSkinRadioGroup2->setBorderless(true);
+    spSkinRadioGroup2->layout()->setContentsMargins(0, 0, 0, 0);
+    spSkinRadioGroup2->setFont(skinFont());
+    spSkinRadioGroup2->setItems({QStringLiteral("КОм"), QStringLiteral("Ом")}, 2);
+    spSkinRadioGroup2->setItemIndex(1);
+    spSkinRadioGroup2->setGeometry(8, 40, 105, 17);
+
+    arrangeTabOrder();
+
+    // The window keeps its size: client area plus menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TfmMain::arrangeTabOrder()
+{
+    QList<QWidget *> order{spSkinComboBox1, spSkinComboBox2, spSkinComboBox3, spSkinComboBox4,
+                           spSkinComboBox5, spSkinButton1, spSkinButton2};
+    for (int i = 0; i < spSkinRadioGroup1->count(); ++i)
+        order.append(spSkinRadioGroup1->button(i));
+    order.append(spSkinSpinEdit1);
+    for (int i = 0; i < spSkinRadioGroup2->count(); ++i)
+        order.append(spSkinRadioGroup2->button(i));
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void TfmMain::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu *file = bar->addMenu(QStringLiteral("&Файл"));
+    file->setObjectName(QStringLiteral("N1"));
+    N5 = menuEntry(file, QStringLiteral("N5"), QStringLiteral("&Рассчитать"));
+    N5->setIcon(pictures::icon(pictures::IconId::Calculate));
+    N5->setShortcut(QKeySequence(Qt::Key_F2));
+    N6 = menuEntry(file, QStringLiteral("N6"), QStringLiteral("Вы&ход"));
+    N6->setIcon(pictures::icon(pictures::IconId::Exit));
+    N6->setShortcut(QKeySequence(Qt::Key_F12));
+
+    QMenu *service = bar->addMenu(QStringLiteral("Се&рвис"));
+    service->setObjectName(QStringLiteral("N7"));
+    N8 = menuEntry(service, QStringLiteral("N8"), QStringLiteral("Окно рассчёта &катушек"));
+    N8->setIcon(pictures::icon(pictures::IconId::Coil));
+    N2 = menuEntry(service, QStringLiteral("N2"), QStringLiteral("Отображать &подсказки"));
+    N2->setCheckable(true);
+    N2->setChecked(true);
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Справка"));
+    help->setObjectName(QStringLiteral("N4"));
+    N9 = menuEntry(help, QStringLiteral("N9"), QStringLiteral("Со&держание"));
+    N9->setIcon(pictures::icon(pictures::IconId::Help));
+    N3 = menuEntry(help, QStringLiteral("N3"), QStringLiteral("О &программе . . ."));
+    N3->setIcon(pictures::icon(pictures::IconId::About));
+}

@@ -1,0 +1,18 @@
+#include "ui/ControlText.h"
+
+#include <QWidget>
+
+namespace ui {
+
+void describeControl(QWidget *control, const QString &name, const QString &caption,
+                     const QString &hint)
+{
+    control->setObjectName(name);
+    control->setAccessibleName(caption);
+    if (!hint.isEmpty()) {
+        control->setToolTip(hint);
+        control->setAccessibleDescription(hint);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,16 @@
+#pragma once
+// Names and texts of a control for the program's code, its tooltips and
+// assistive tools.
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// objectName, accessibleName (the caption) and, when given, the hint as
+// tooltip and accessibleDescription.
+void describeControl(QWidget *control, const QString &name, const QString &caption,
+                     const QString &hint = QString());
+
+} // namespace ui

@@ -1,0 +1,89 @@
+#include "ui/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QRadioButton>
+
+namespace ui {
+
+RadioGroup::RadioGroup(QWidget *parent)
+    : QGroupBox(parent)
+    , m_buttons(new QButtonGroup(this))
+    , m_layout(new QGridLayout(this))
+{
+    m_layout->setContentsMargins(6, 2, 2, 2);
+    m_layout->setSpacing(0);
+    connect(m_buttons, &QButtonGroup::idToggled, this, &RadioGroup::buttonToggled);
+}
+
+void RadioGroup::setItems(const QStringList &items, int columns)
+{
+    for (QAbstractButton *old : m_buttons->buttons()) {
+        m_buttons->removeButton(old);
+        delete old;
+    }
+    m_itemIndex = -1;
+    columns = qMax(1, columns);
+    const int rows = (int(items.size()) + columns - 1) / columns;
+    for (int i = 0; i < items.size(); ++i) {
+        auto *button = new QRadioButton(items.at(i), this);
+        button->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
+        m_buttons->addButton(button, i);
+        m_layout->addWidget(button, i % rows, i / rows);
+    }
+    for (int column = 0; column < columns; ++column)
+        m_layout->setColumnStretch(column, 1);
+}
+
+int RadioGroup::count() const
+{
+    return int(m_buttons->buttons().size());
+}
+
+QRadioButton *RadioGroup::button(int index) const
+{
+    return qobject_cast<QRadioButton *>(m_buttons->button(index));
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    index = qBound(-1, index, count() - 1);
+    if (index == m_itemIndex)
+        return;
+    m_itemIndex = index;
+    if (index < 0) {
+        // An exclusive group never lets its last checked button go.
+        m_buttons->setExclusive(false);
+        if (QAbstractButton *checked = m_buttons->checkedButton())
+            checked->setChecked(false);
+        m_buttons->setExclusive(true);
+    } else {
+        m_buttons->button(index)->setChecked(true);
+    }
+    emit itemClicked();
+}
+
+void RadioGroup::setBorderless(bool borderless)
+{
+    m_borderless = borderless;
+    if (borderless)
+        setTitle(QString());
+    update();
+}
+
+void RadioGroup::paintEvent(QPaintEvent *event)
+{
+    if (!m_borderless)
+        QGroupBox::paintEvent(event);
+}
+
+void RadioGroup::buttonToggled(int index, bool checked)
+{
+    // The program's own moves have already stored the index.
+    if (!checked || index == m_itemIndex)
+        return;
+    m_itemIndex = index;
+    emit itemClicked();
+}
+
+} // namespace ui

@@ -1,0 +1,223 @@
+#include "ui/SpinEdit.h"
+
+#include "ui/Dialogs.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace ui {
+
+SpinEdit::SpinEdit(QWidget *parent)
+    : QAbstractSpinBox(parent)
+    , m_repeatTimer(new QTimer(this))
+{
+    m_repeatTimer->setObjectName(QStringLiteral("repeatTimer"));
+    connect(m_repeatTimer, &QTimer::timeout, this, &SpinEdit::repeatStep);
+    // textEdited comes from the user only (typing, paste, cut, undo), never from setText.
+    connect(lineEdit(), &QLineEdit::textEdited, this, &SpinEdit::userEditedText);
+    rewriteText();
+}
+
+void SpinEdit::setKind(SpinKind kind)
+{
+    m_kind = kind;
+    rewriteText();
+}
+
+void SpinEdit::setDecimals(int decimals)
+{
+    m_decimals = qMax(0, decimals);
+    rewriteText();
+}
+
+void SpinEdit::setRange(long double min, long double max)
+{
+    m_min = min;
+    m_max = qMax(min, max);
+    m_value = limited(m_value);
+    rewriteText();
+}
+
+int SpinEdit::maxLength() const
+{
+    return lineEdit()->maxLength();
+}
+
+void SpinEdit::setMaxLength(int length)
+{
+    lineEdit()->setMaxLength(length);
+}
+
+void SpinEdit::setValue(long double value)
+{
+    m_value = limited(value);
+    rewriteText();
+    emit valueChanged();
+}
+
+void SpinEdit::stepBy(int steps)
+{
+    setValue(m_value + steps * m_increment);
+}
+
+QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const
+{
+    // A step at a bound still stores and notifies, as any set value does.
+    return isReadOnly() ? StepNone : (StepUpEnabled | StepDownEnabled);
+}
+
+void SpinEdit::initStyleOption(QStyleOptionSpinBox *option) const
+{
+    QAbstractSpinBox::initStyleOption(option);
+    if (m_heldDirection != 0) {
+        option->activeSubControls = m_heldDirection > 0 ? QStyle::SC_SpinBoxUp
+                                                         : QStyle::SC_SpinBoxDown;
+        option->state |= QStyle::State_Sunken;
+    }
+}
+
+void SpinEdit::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+        stepBy(1);
+        event->accept();
+        return;
+    case Qt::Key_Down:
+        stepBy(-1);
+        event->accept();
+        return;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        event->ignore();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Left to the window: Enter presses its default button.
+        event->ignore();
+        return;
+    default:
+        break;
+    }
+    // Ctrl with a letter types the control character of that letter (Ctrl+V
+    // pastes); Ctrl+Alt is AltGr and types printable characters.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool controlCharacter = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
+    const QString text = controlCharacter ? QString() : event->text();
+    for (const QChar c : text) {
+        if (!isSpinCharAccepted(c, m_kind, decimalPoint())) {
+            dialogs().beep();
+            event->accept();
+            return;
+        }
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void SpinEdit::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_heldDirection != 0 || isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QStyle::SubControl hit = style()->hitTestComplexControl(
+        QStyle::CC_SpinBox, &option, event->position().toPoint(), this);
+    if (hit != QStyle::SC_SpinBoxUp && hit != QStyle::SC_SpinBoxDown) {
+        event->ignore();
+        return;
+    }
+    // The step comes at the release; holding on adds steps after a pause.
+    m_heldDirection = hit == QStyle::SC_SpinBoxUp ? 1 : -1;
+    m_repeatTimer->start(RepeatDelayMs);
+    event->accept();
+    update();
+}
+
+void SpinEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_heldDirection == 0) {
+        event->ignore();
+        return;
+    }
+    const int direction = m_heldDirection;
+    stopHolding();
+    stepBy(direction);
+    event->accept();
+}
+
+void SpinEdit::wheelEvent(QWheelEvent *event)
+{
+    // Turning the wheel towards the user counts up, away from the user down.
+    m_wheelRemainder -= event->angleDelta().y();
+    const int steps = m_wheelRemainder / QWheelEvent::DefaultDeltasPerStep;
+    m_wheelRemainder -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0 && !isReadOnly())
+        stepBy(steps);
+    event->accept();
+}
+
+void SpinEdit::hideEvent(QHideEvent *event)
+{
+    stopHolding();
+    QAbstractSpinBox::hideEvent(event);
+}
+
+long double SpinEdit::limited(long double value) const
+{
+    if (value < m_min)
+        return m_min;
+    if (value > m_max)
+        return m_max;
+    return value;
+}
+
+QString SpinEdit::decimalPoint() const
+{
+    return QLocale().decimalPoint();
+}
+
+void SpinEdit::rewriteText()
+{
+    lineEdit()->setText(spinValueText(m_value, m_kind, m_decimals, decimalPoint()));
+}
+
+void SpinEdit::userEditedText(const QString &text)
+{
+    const std::optional<long double> typed = spinTextValue(text, m_kind, decimalPoint());
+    if (!typed)
+        return; // not a number yet: the previous value stays
+    const long double value = limited(*typed);
+    const bool outside = value != *typed;
+    const bool changed = value != m_value;
+    m_value = value;
+    if (outside)
+        rewriteText();
+    if (changed)
+        emit valueChanged();
+}
+
+void SpinEdit::repeatStep()
+{
+    if (m_heldDirection == 0) {
+        m_repeatTimer->stop();
+        return;
+    }
+    m_repeatTimer->setInterval(RepeatIntervalMs);
+    stepBy(m_heldDirection);
+}
+
+void SpinEdit::stopHolding()
+{
+    m_heldDirection = 0;
+    m_repeatTimer->stop();
+    update();
+}
+
+} // namespace ui

@@ -1,0 +1,76 @@
+#pragma once
+// The program's spin box: an extended-precision value that is stored as set
+// or typed, never rounded to what the text shows. Typing is filtered and each
+// user change of the text is examined at once; the arrows step once when
+// released and repeat while held (500 ms, then every 100 ms).
+
+#include "ui/SpinText.h"
+
+#include <QAbstractSpinBox>
+
+class QTimer;
+
+namespace ui {
+
+class SpinEdit : public QAbstractSpinBox
+{
+    Q_OBJECT
+public:
+    static constexpr int RepeatDelayMs = 500;
+    static constexpr int RepeatIntervalMs = 100;
+
+    explicit SpinEdit(QWidget *parent = nullptr);
+
+    SpinKind kind() const { return m_kind; }
+    void setKind(SpinKind kind);
+    int decimals() const { return m_decimals; }
+    void setDecimals(int decimals);
+    long double minValue() const { return m_min; }
+    long double maxValue() const { return m_max; }
+    void setRange(long double min, long double max);
+    long double increment() const { return m_increment; }
+    void setIncrement(long double increment) { m_increment = increment; }
+    int maxLength() const;
+    void setMaxLength(int length);
+
+    long double value() const { return m_value; }
+    // Limits, stores, rewrites the text and always notifies.
+    void setValue(long double value);
+
+    void stepBy(int steps) override;
+
+signals:
+    // Every value set by the program or a step, and every typed value that
+    // differs from the stored one.
+    void valueChanged();
+
+protected:
+    StepEnabled stepEnabled() const override;
+    void initStyleOption(QStyleOptionSpinBox *option) const override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    long double limited(long double value) const;
+    QString decimalPoint() const;
+    void rewriteText();
+    void userEditedText(const QString &text);
+    void repeatStep();
+    void stopHolding();
+
+    SpinKind m_kind = SpinKind::WholeNumber;
+    int m_decimals = 0;
+    long double m_min = 0;
+    long double m_max = 100;
+    long double m_increment = 1;
+    long double m_value = 0;
+
+    QTimer *m_repeatTimer;
+    int m_heldDirection = 0; // +1 up arrow held, -1 down arrow held
+    int m_wheelRemainder = 0;
+};
+
+} // namespace ui

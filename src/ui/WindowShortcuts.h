@@ -1,0 +1,26 @@
+#pragma once
+// Menu shortcuts belong to their window: whatever control has the focus, a
+// key that one of the window's actions uses runs that action and never
+// reaches the control (a line edit would otherwise claim keys it edits with).
+
+#include <QObject>
+
+class QWidget;
+
+namespace ui {
+
+class WindowShortcuts : public QObject
+{
+    Q_OBJECT
+public:
+    // Watches the key presses in `window`; lives as long as the window.
+    explicit WindowShortcuts(QWidget *window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace ui

@@ -1,0 +1,426 @@
+// The main window as the user sees and drives it: first display, band
+// count, encoding by button, Enter and F2, the tooltip switch, settings,
+// help and the openers of the other windows.
+#include "app/AppInfo.h"
+#include "resistor/Main.h"
+#include "settings/IniFile.h"
+#include "support/FakeDialogs.h"
+#include "ui/ComboBox.h"
+#include "ui/RadioGroup.h"
+#include "ui/SpinEdit.h"
+#include "ui/TooltipSwitch.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QToolTip>
+#include <memory>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakeDialogs> m_dialogs;
+    std::unique_ptr<TfmMain> m_window;
+
+    QString settingsPath() const { return m_dir->filePath(QStringLiteral("bandimor.ini")); }
+
+    void writeSettings(const QByteArray &text)
+    {
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    TfmMain *window()
+    {
+        if (!m_window)
+            m_window = std::make_unique<TfmMain>(settingsPath());
+        return m_window.get();
+    }
+    void showActive()
+    {
+        window()->show();
+        window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+    }
+    template <typename T> T *control(const char *name)
+    {
+        T *found = window()->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    ui::ComboBox *list(int number)
+    {
+        return control<ui::ComboBox>(qPrintable(QStringLiteral("spSkinComboBox%1").arg(number)));
+    }
+    QString label(const char *name) { return control<QLabel>(name)->text(); }
+    void clickItem(const char *group, int index)
+    {
+        QRadioButton *button = control<ui::RadioGroup>(group)->button(index);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+    void typeNominal(const QString &digits)
+    {
+        auto *spin = control<ui::SpinEdit>("spSkinSpinEdit1");
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, digits);
+    }
+    QList<int> listIndices()
+    {
+        return {list(1)->itemIndex(), list(2)->itemIndex(), list(3)->itemIndex(),
+                list(4)->itemIndex(), list(5)->itemIndex()};
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_dialogs = std::make_unique<FakeDialogs>();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_dialogs.reset();
+        m_dir.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void firstDisplayWithoutSettings()
+    {
+        QCOMPARE(window()->objectName(), QString("fmMain"));
+        QCOMPARE(window()->windowTitle(), QString("Bandimor v 1.7"));
+        QCOMPARE(window()->pos(), QPoint(193, 109));
+        QCOMPARE(label("Label1"), QString("12  КОм"));
+        QCOMPARE(label("Label2"), QString("  ± 5%"));
+        QCOMPARE(list(1)->currentText(), QString("коричневый"));
+        QCOMPARE(list(2)->currentText(), QString("красный"));
+        QCOMPARE(list(4)->currentText(), QString("оранжевый"));
+        QCOMPARE(list(5)->currentText(), QString("золотистый"));
+        QVERIFY(list(3)->isHidden());
+        QCOMPARE(list(3)->itemIndex(), 0);
+        QCOMPARE(control<ui::RadioGroup>("spSkinRadioGroup1")->itemIndex(), 1);
+        QCOMPARE(control<ui::RadioGroup>("spSkinRadioGroup2")->itemIndex(), 1);
+        QVERIFY(control<ui::SpinEdit>("spSkinSpinEdit1")->value() == 0);
+        QVERIFY(!control<QPushButton>("spSkinButton1")->isEnabled());
+        QVERIFY(control<QAction>("N2")->isChecked());
+        QVERIFY(control<ui::TooltipSwitch>("Hint1")->isOn());
+    }
+
+    void fixedClientArea()
+    {
+        showActive();
+        QCOMPARE(window()->centralWidget()->size(), QSize(303, 264));
+        QCOMPARE(window()->minimumSize(), window()->maximumSize());
+        QVERIFY(!(window()->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window()->windowFlags() & Qt::WindowMinimizeButtonHint);
+    }
+
+    void bandCount_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<bool>("thirdShown");
+        QTest::addColumn<bool>("toleranceShown");
+        QTest::addColumn<QString>("nominal");
+        QTest::addColumn<QString>("tolerance");
+
+        QTest::newRow("five bands") << 2 << true << true << "120  КОм" << "  ± 5%";
+        QTest::newRow("three bands") << 0 << false << false << "12  КОм" << "  ± 0,25%";
+    }
+    void bandCount()
+    {
+        QFETCH(int, item);
+        QFETCH(bool, thirdShown);
+        QFETCH(bool, toleranceShown);
+        QFETCH(QString, nominal);
+        QFETCH(QString, tolerance);
+
+        showActive();
+        list(3)->setItemIndex(4); // the band count puts the third digit back to black
+        list(5)->setItemIndex(7);
+        clickItem("spSkinRadioGroup1", item);
+        QCOMPARE(list(3)->isVisible(), thirdShown);
+        QCOMPARE(list(3)->currentText(), QString("чёрный"));
+        QCOMPARE(list(5)->isVisible(), toleranceShown);
+        QCOMPARE(label("Label1"), nominal);
+        QCOMPARE(label("Label2"), tolerance);
+    }
+
+    void fiveToFourBandsDropsTheThirdDigit()
+    {
+        showActive();
+        clickItem("spSkinRadioGroup1", 2);
+        list(3)->setItemIndex(7);
+        QCOMPARE(label("Label1"), QString("127  КОм"));
+        clickItem("spSkinRadioGroup1", 1);
+        QVERIFY(list(3)->isHidden());
+        QCOMPARE(list(3)->itemIndex(), 0);
+        QCOMPARE(label("Label1"), QString("12  КОм"));
+    }
+
+    void encoding_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("unit");        // 0 КОм, 1 Ом
+        QTest::addColumn<int>("bandCount");   // 0 three, 1 four, 2 five
+        QTest::addColumn<QString>("trigger"); // button, enter, f2
+        QTest::addColumn<QStringList>("bands"); // first, second, third, multiplier
+        QTest::addColumn<QString>("nominal");
+        QTest::addColumn<QString>("tolerance");
+
+        QTest::newRow("5 Ом, button") << "ru_RU" << "5" << 1 << 1 << "button"
+            << QStringList{"зелёный", "чёрный", "чёрный", "золотистый"} << "5  Ом" << "  ± 5%";
+        QTest::newRow("5 Ом five bands, enter") << "ru_RU" << "5" << 1 << 2 << "enter"
+            << QStringList{"зелёный", "чёрный", "чёрный", "серебристый"} << "5  Ом" << "  ± 5%";
+        QTest::newRow("10 Ом, f2") << "ru_RU" << "10" << 1 << 1 << "f2"
+            << QStringList{"коричневый", "чёрный", "чёрный", "чёрный"} << "10  Ом" << "  ± 5%";
+        QTest::newRow("4799 Ом cut not rounded, button") << "ru_RU" << "4799" << 1 << 1 << "button"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 5%";
+        QTest::newRow("4799 Ом five bands, f2") << "ru_RU" << "4799" << 1 << 2 << "f2"
+            << QStringList{"жёлтый", "фиолетовый", "белый", "коричневый"} << "4790  Ом" << "  ± 5%";
+        QTest::newRow("4799 Ом three bands, enter") << "ru_RU" << "4799" << 1 << 0 << "enter"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 0,25%";
+        QTest::newRow("47 КОм, enter") << "ru_RU" << "47" << 0 << 1 << "enter"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "оранжевый"} << "47  КОм" << "  ± 5%";
+        QTest::newRow("47 КОм five bands, button") << "ru_RU" << "47" << 0 << 2 << "button"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "47  КОм" << "  ± 5%";
+        QTest::newRow("99999999 КОм, f2") << "ru_RU" << "99999999" << 0 << 1 << "f2"
+            << QStringList{"белый", "белый", "чёрный", "белый"} << "99  ГОм" << "  ± 5%";
+        QTest::newRow("99999999 КОм five bands, enter") << "ru_RU" << "99999999" << 0 << 2 << "enter"
+            << QStringList{"белый", "белый", "белый", "серый"} << "99,9  ГОм" << "  ± 5%";
+        QTest::newRow("4799 Ом point locale, button") << "en_US" << "4799" << 1 << 1 << "button"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4.7  КОм" << "  ± 5%";
+    }
+    void encoding()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(int, unit);
+        QFETCH(int, bandCount);
+        QFETCH(QString, trigger);
+        QFETCH(QStringList, bands);
+        QFETCH(QString, nominal);
+        QFETCH(QString, tolerance);
+
+        QLocale::setDefault(QLocale(locale));
+        showActive();
+        if (bandCount != 1)
+            clickItem("spSkinRadioGroup1", bandCount);
+        if (unit != 1)
+            clickItem("spSkinRadioGroup2", unit);
+        typeNominal(typed);
+        auto *calculate = control<QPushButton>("spSkinButton1");
+        QVERIFY(calculate->isEnabled());
+
+        auto *spin = control<ui::SpinEdit>("spSkinSpinEdit1");
+        if (trigger == "button")
+            QTest::mouseClick(calculate, Qt::LeftButton);
+        else if (trigger == "enter")
+            QTest::keyClick(spin, Qt::Key_Return);
+        else
+            QTest::keyClick(spin, Qt::Key_F2);
+
+        QCOMPARE(list(1)->currentText(), bands.at(0));
+        QCOMPARE(list(2)->currentText(), bands.at(1));
+        QCOMPARE(list(3)->currentText(), bands.at(2));
+        QCOMPARE(list(4)->currentText(), bands.at(3));
+        QCOMPARE(label("Label1"), nominal);
+        QCOMPARE(label("Label2"), tolerance);
+        QCOMPARE(spin->text(), typed); // the input stays as typed
+        QCOMPARE(m_dialogs->beeps, 0);
+    }
+
+    void encodingKeepsTheTolerance()
+    {
+        showActive();
+        list(5)->setItemIndex(7);
+        typeNominal("33");
+        QTest::keyClick(control<ui::SpinEdit>("spSkinSpinEdit1"), Qt::Key_F2);
+        QCOMPARE(list(5)->currentText(), QString("серый"));
+        QCOMPARE(label("Label2"), QString("  ± 0,05%"));
+    }
+
+    void zeroIsRefused_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("f2 beeps") << "f2" << 1;
+        QTest::newRow("menu entry beeps") << "menu" << 1;
+        QTest::newRow("enter does nothing while the button is disabled") << "enter" << 0;
+    }
+    void zeroIsRefused()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(int, beeps);
+
+        showActive();
+        typeNominal("47");
+        QTest::keyClick(control<ui::SpinEdit>("spSkinSpinEdit1"), Qt::Key_F2);
+        typeNominal("0");
+        QVERIFY(!control<QPushButton>("spSkinButton1")->isEnabled());
+        const QList<int> before = listIndices();
+        const QString nominal = label("Label1");
+
+        auto *spin = control<ui::SpinEdit>("spSkinSpinEdit1");
+        if (trigger == "f2")
+            QTest::keyClick(spin, Qt::Key_F2);
+        else if (trigger == "menu")
+            control<QAction>("N5")->trigger();
+        else
+            QTest::keyClick(spin, Qt::Key_Return);
+
+        QCOMPARE(m_dialogs->beeps, beeps);
+        QCOMPARE(listIndices(), before);
+        QCOMPARE(label("Label1"), nominal);
+    }
+
+    void buttonFollowsTheValue()
+    {
+        showActive();
+        auto *spin = control<ui::SpinEdit>("spSkinSpinEdit1");
+        auto *calculate = control<QPushButton>("spSkinButton1");
+        QTest::keyClick(spin, Qt::Key_Up);
+        QVERIFY(calculate->isEnabled());
+        QTest::keyClick(spin, Qt::Key_Down);
+        QVERIFY(!calculate->isEnabled());
+        typeNominal("-");
+        QVERIFY(!calculate->isEnabled());
+    }
+
+    void tooltipSwitchWritesAtOnce()
+    {
+        showActive();
+        auto *entry = control<QAction>("N2");
+        auto *hints = control<ui::TooltipSwitch>("Hint1");
+
+        entry->trigger();
+        QVERIFY(!entry->isChecked());
+        QVERIFY(!hints->isOn());
+        QCOMPARE(settings::IniFile(settingsPath()).readBool("Settings", "Hints", true), false);
+        auto *button = control<QPushButton>("spSkinButton2");
+        QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(button, &help);
+        QVERIFY(!QToolTip::isVisible());
+
+        entry->trigger();
+        QVERIFY(hints->isOn());
+        QCOMPARE(settings::IniFile(settingsPath()).readBool("Settings", "Hints", false), true);
+        QApplication::sendEvent(button, &help);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), button->toolTip());
+        QToolTip::hideText();
+    }
+
+    void activationFollowsTheTick()
+    {
+        window();
+        control<QAction>("N2")->setChecked(false); // not through N2Click
+        QVERIFY(control<ui::TooltipSwitch>("Hint1")->isOn());
+        showActive();
+        QVERIFY(!control<ui::TooltipSwitch>("Hint1")->isOn());
+    }
+
+    void storedSettingsAreApplied()
+    {
+        writeSettings("[WindowPos]\r\nMaTop=0x40\r\nMaLeft=300\r\n"
+                      "[Settings]\r\nHints=0\r\nTipSoprotki=2\r\nTipNomin=0\r\n");
+        QCOMPARE(window()->pos(), QPoint(300, 64));
+        QVERIFY(!control<QAction>("N2")->isChecked());
+        QVERIFY(!control<ui::TooltipSwitch>("Hint1")->isOn());
+        QCOMPARE(control<ui::RadioGroup>("spSkinRadioGroup1")->itemIndex(), 2);
+        QCOMPARE(control<ui::RadioGroup>("spSkinRadioGroup2")->itemIndex(), 0);
+        QVERIFY(!list(3)->isHidden());
+        QCOMPARE(label("Label1"), QString("120  КОм"));
+    }
+
+    void closingStoresTheSettings()
+    {
+        showActive();
+        clickItem("spSkinRadioGroup1", 0);
+        clickItem("spSkinRadioGroup2", 0);
+        const QPoint place = window()->pos();
+        QTest::keyClick(control<ui::SpinEdit>("spSkinSpinEdit1"), Qt::Key_F12);
+        QVERIFY(!window()->isVisible());
+
+        const settings::IniFile ini(settingsPath());
+        QCOMPARE(ini.readInteger("WindowPos", "MaTop", -1), place.y());
+        QCOMPARE(ini.readInteger("WindowPos", "MaLeft", -1), place.x());
+        QCOMPARE(ini.readBool("Settings", "Hints", false), true);
+        QCOMPARE(ini.readInteger("Settings", "TipSoprotki", -1), 0);
+        QCOMPARE(ini.readInteger("Settings", "TipNomin", -1), 0);
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    void unwritableSettingsDoNotKeepTheWindowOpen()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("missing/bandimor.ini"));
+        m_window = std::make_unique<TfmMain>(path);
+        showActive();
+        control<QPushButton>("spSkinButton2")->click();
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->messages[0].text, QString("Unable to write to %1.").arg(path));
+        QCOMPARE(m_dialogs->messages[0].icon, ui::Icon::Error);
+        QVERIFY(!window()->isVisible());
+    }
+
+    void helpOpensTheFileBesideTheProgram()
+    {
+        control<QAction>("N9")->trigger();
+        QCOMPARE(m_dialogs->shellRequests.size(), 1);
+        const QUrl url = m_dialogs->shellRequests[0];
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(QDir::cleanPath(url.toLocalFile()),
+                 QDir::cleanPath(app::executableDir() + "Spravka.chm"));
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    void openersRunForEachActivation()
+    {
+        int coilWindows = 0;
+        int aboutBoxes = 0;
+        window()->setCoilWindowOpener([&](TfmMain *owner) {
+            QCOMPARE(owner, window());
+            ++coilWindows;
+        });
+        window()->setAboutBoxOpener([&](TfmMain *) { ++aboutBoxes; });
+        showActive();
+        QTest::mouseClick(control<QToolButton>("Button1_Contura"), Qt::LeftButton);
+        control<QAction>("N8")->trigger();
+        control<QAction>("N3")->trigger();
+        QCOMPARE(coilWindows, 2);
+        QCOMPARE(aboutBoxes, 1);
+    }
+
+    void unsetOpenersDoNothing()
+    {
+        control<QAction>("N8")->trigger();
+        control<QAction>("N3")->trigger();
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    void showingTellsStartup()
+    {
+        QSignalSpy shown(window(), &TfmMain::shown);
+        showActive();
+        QCOMPARE(shown.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

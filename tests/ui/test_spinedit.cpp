@@ -1,0 +1,347 @@
+// The spin box as the user drives it: typing, pasting, stepping by keys,
+// wheel and arrow buttons, and the repetition while an arrow is held.
+#include "support/FakeDialogs.h"
+#include "ui/SpinEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
+#include <QWheelEvent>
+#include <charconv>
+#include <cstring>
+
+Q_DECLARE_METATYPE(ui::SpinKind)
+
+namespace {
+
+long double exact(const char *text)
+{
+    long double value = 0;
+    std::from_chars(text, text + std::strlen(text), value);
+    return value;
+}
+
+class ProbedSpinEdit : public ui::SpinEdit
+{
+public:
+    QPoint arrowCentre(QStyle::SubControl arrow)
+    {
+        QStyleOptionSpinBox option;
+        initStyleOption(&option);
+        return style()->subControlRect(QStyle::CC_SpinBox, &option, arrow, this).center();
+    }
+};
+
+void fireTimer(QTimer *timer)
+{
+    QTimerEvent tick(timer->timerId());
+    QCoreApplication::sendEvent(timer, &tick);
+}
+
+void turnWheel(QWidget *widget, int angle)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+class TestSpinEdit : public QObject
+{
+    Q_OBJECT
+private:
+    FakeDialogs *m_dialogs = nullptr;
+    ProbedSpinEdit *m_spin = nullptr;
+
+    void makeBox(ui::SpinKind kind, int decimals, long double start)
+    {
+        m_spin = new ProbedSpinEdit;
+        m_spin->setKind(kind);
+        m_spin->setDecimals(decimals);
+        m_spin->setRange(0, 1000);
+        m_spin->setValue(start);
+        m_spin->resize(100, 26);
+        m_spin->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_spin));
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        m_dialogs = new FakeDialogs;
+    }
+    void cleanup()
+    {
+        delete m_spin;
+        m_spin = nullptr;
+        delete m_dialogs;
+        m_dialogs = nullptr;
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void newBoxHoldsZero()
+    {
+        ui::SpinEdit spin;
+        QVERIFY(spin.value() == 0);
+        QCOMPARE(spin.text(), QString("0"));
+    }
+
+    void typing_data()
+    {
+        QTest::addColumn<ui::SpinKind>("kind");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("typed");        // replaces the whole text
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("notifications");
+        QTest::addColumn<int>("beeps");
+
+        const auto whole = ui::SpinKind::WholeNumber;
+        const auto decimal = ui::SpinKind::Decimal;
+        QTest::newRow("whole: digits") << whole << 0 << "ru_RU" << 7 << "42" << "42" << "42" << 2 << 0;
+        QTest::newRow("whole: letter refused") << whole << 0 << "ru_RU" << 7 << "4a2" << "42" << "42" << 2 << 1;
+        QTest::newRow("whole: separator refused") << whole << 0 << "ru_RU" << 7 << "4,2" << "42" << "42" << 2 << 1;
+        QTest::newRow("whole: blank and plus refused") << whole << 0 << "ru_RU" << 7 << " +3" << "3" << "3" << 1 << 2;
+        QTest::newRow("whole: same value is silent") << whole << 0 << "ru_RU" << 5 << "5" << "5" << "5" << 0 << 0;
+        QTest::newRow("whole: below the bound") << whole << 0 << "ru_RU" << 7 << "-5" << "0" << "0" << 1 << 0;
+        QTest::newRow("whole: above the bound") << whole << 0 << "ru_RU" << 7 << "12345" << "1000" << "1000" << 4 << 0;
+        QTest::newRow("whole: minus alone keeps value") << whole << 0 << "ru_RU" << 7 << "-" << "7" << "-" << 0 << 0;
+        QTest::newRow("whole: minus not first") << whole << 0 << "ru_RU" << 7 << "5-" << "5" << "5-" << 1 << 0;
+        QTest::newRow("whole: two minus signs") << whole << 0 << "ru_RU" << 7 << "--" << "7" << "--" << 0 << 0;
+        QTest::newRow("whole: emptied keeps value") << whole << 0 << "ru_RU" << 7 << "\b" << "7" << "" << 0 << 0;
+        QTest::newRow("whole: leading zeros stay as typed") << whole << 0 << "ru_RU" << 7 << "007" << "7" << "007" << 2 << 0;
+        QTest::newRow("decimal comma: full precision") << decimal << 1 << "ru_RU" << 7 << "1,2345" << "1.2345" << "1,2345" << 5 << 0;
+        QTest::newRow("decimal comma: trailing separator") << decimal << 1 << "ru_RU" << 7 << "12," << "12" << "12," << 2 << 0;
+        QTest::newRow("decimal comma: separator first") << decimal << 1 << "ru_RU" << 7 << ",5" << "7" << ",5" << 0 << 0;
+        QTest::newRow("decimal comma: two separators") << decimal << 2 << "ru_RU" << 7 << "1,2,5" << "1.2" << "1,2,5" << 2 << 0;
+        QTest::newRow("decimal comma: point refused") << decimal << 1 << "ru_RU" << 7 << "1.5" << "15" << "15" << 2 << 1;
+        QTest::newRow("decimal comma: above the bound") << decimal << 2 << "ru_RU" << 7 << "1000,5" << "1000" << "1000,00" << 4 << 0;
+        QTest::newRow("decimal point: full precision") << decimal << 1 << "en_US" << 7 << "2.75" << "2.75" << "2.75" << 3 << 0;
+        QTest::newRow("decimal point: comma refused") << decimal << 1 << "en_US" << 7 << "2,5" << "25" << "25" << 2 << 1;
+        QTest::newRow("whole point locale: point refused") << whole << 0 << "en_US" << 7 << "3.5" << "35" << "35" << 2 << 1;
+    }
+    void typing()
+    {
+        QFETCH(ui::SpinKind, kind);
+        QFETCH(int, decimals);
+        QFETCH(QString, locale);
+        QFETCH(int, start);
+        QFETCH(QString, typed);
+        QFETCH(QString, value);
+        QFETCH(QString, text);
+        QFETCH(int, notifications);
+        QFETCH(int, beeps);
+
+        QLocale::setDefault(QLocale(locale));
+        makeBox(kind, decimals, start);
+        QSignalSpy changes(m_spin, &ui::SpinEdit::valueChanged);
+        m_spin->selectAll();
+        QTest::keyClicks(m_spin, typed);
+
+        QVERIFY2(m_spin->value() == exact(qPrintable(value)),
+                 qPrintable(QString::number(double(m_spin->value()))));
+        QCOMPARE(m_spin->text(), text);
+        QCOMPARE(changes.size(), notifications);
+        QCOMPARE(m_dialogs->beeps, beeps);
+    }
+
+    void enterIsLeftToTheWindow()
+    {
+        makeBox(ui::SpinKind::WholeNumber, 0, 7);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(m_spin, &enter);
+        QVERIFY(!enter.isAccepted());
+        QCOMPARE(m_dialogs->beeps, 0);
+        QCOMPARE(m_spin->text(), QString("7"));
+    }
+
+    void paste_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("notifications");
+
+        QTest::newRow("number") << "250" << "250" << "250" << 1;
+        QTest::newRow("letters are not filtered, value stays") << "12ab" << "7" << "12ab" << 0;
+        QTest::newRow("other separator is not a number") << "1.5" << "7" << "1.5" << 0;
+        QTest::newRow("decimal kept unrounded") << "3,14159" << "3.14159" << "3,14159" << 1;
+        QTest::newRow("negative limited and rewritten") << "-3" << "0" << "0,0" << 1;
+        QTest::newRow("too large limited and rewritten") << "5000" << "1000" << "1000,0" << 1;
+    }
+    void paste()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, value);
+        QFETCH(QString, text);
+        QFETCH(int, notifications);
+
+        makeBox(ui::SpinKind::Decimal, 1, 7);
+        QApplication::clipboard()->setText(clipboard);
+        QSignalSpy changes(m_spin, &ui::SpinEdit::valueChanged);
+        m_spin->selectAll();
+        QTest::keyClick(m_spin, Qt::Key_V, Qt::ControlModifier);
+
+        QVERIFY(m_spin->value() == exact(qPrintable(value)));
+        QCOMPARE(m_spin->text(), text);
+        QCOMPARE(changes.size(), notifications);
+        QCOMPARE(m_dialogs->beeps, 0);
+    }
+
+    void settingAlwaysNotifies_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("set");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("new value") << 3 << 9 << "9";
+        QTest::newRow("same value") << 9 << 9 << "9";
+        QTest::newRow("limited below") << 3 << -4 << "0";
+        QTest::newRow("limited above") << 3 << 2000 << "1000";
+    }
+    void settingAlwaysNotifies()
+    {
+        QFETCH(int, start);
+        QFETCH(int, set);
+        QFETCH(QString, text);
+
+        makeBox(ui::SpinKind::WholeNumber, 0, start);
+        QSignalSpy changes(m_spin, &ui::SpinEdit::valueChanged);
+        m_spin->setValue(set);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(m_spin->text(), text);
+    }
+
+    void steps_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("up key") << "up" << 5 << 6;
+        QTest::newRow("down key") << "down" << 5 << 4;
+        QTest::newRow("down key at the lower bound") << "down" << 0 << 0;
+        QTest::newRow("up key at the upper bound") << "up" << 1000 << 1000;
+        QTest::newRow("wheel towards the user") << "wheel towards" << 5 << 6;
+        QTest::newRow("wheel away from the user") << "wheel away" << 5 << 4;
+        QTest::newRow("click on the up arrow") << "up arrow" << 5 << 6;
+        QTest::newRow("click on the down arrow") << "down arrow" << 5 << 4;
+    }
+    void steps()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, start);
+        QFETCH(int, expected);
+
+        makeBox(ui::SpinKind::WholeNumber, 0, start);
+        QSignalSpy changes(m_spin, &ui::SpinEdit::valueChanged);
+        if (how == "up")
+            QTest::keyClick(m_spin, Qt::Key_Up);
+        else if (how == "down")
+            QTest::keyClick(m_spin, Qt::Key_Down);
+        else if (how == "wheel towards")
+            turnWheel(m_spin, -QWheelEvent::DefaultDeltasPerStep);
+        else if (how == "wheel away")
+            turnWheel(m_spin, QWheelEvent::DefaultDeltasPerStep);
+        else
+            QTest::mouseClick(m_spin, Qt::LeftButton, {},
+                              m_spin->arrowCentre(how == "up arrow" ? QStyle::SC_SpinBoxUp
+                                                                    : QStyle::SC_SpinBoxDown));
+
+        QVERIFY(m_spin->value() == expected);
+        QCOMPARE(m_spin->text(), QString::number(expected));
+        QCOMPARE(changes.size(), 1); // also at a bound
+    }
+
+    void stepKeepsFullPrecision()
+    {
+        makeBox(ui::SpinKind::Decimal, 1, 0);
+        m_spin->setIncrement(0.5L);
+        m_spin->selectAll();
+        QTest::keyClicks(m_spin, "1,2345");
+        QTest::keyClick(m_spin, Qt::Key_Up);
+        QVERIFY(m_spin->value() == exact("1.2345") + 0.5L);
+        QCOMPARE(m_spin->text(), QString("1,7"));
+    }
+
+    void halfWheelNotchesAddUp()
+    {
+        makeBox(ui::SpinKind::WholeNumber, 0, 5);
+        turnWheel(m_spin, -60);
+        QVERIFY(m_spin->value() == 5);
+        turnWheel(m_spin, -60);
+        QVERIFY(m_spin->value() == 6);
+    }
+
+    void clickStepsOnRelease()
+    {
+        makeBox(ui::SpinKind::WholeNumber, 0, 5);
+        const QPoint up = m_spin->arrowCentre(QStyle::SC_SpinBoxUp);
+        QTest::mousePress(m_spin, Qt::LeftButton, {}, up);
+        QVERIFY(m_spin->value() == 5);
+        QTest::mouseRelease(m_spin, Qt::LeftButton, {}, up);
+        QVERIFY(m_spin->value() == 6);
+    }
+
+    void clickOnTheTextDoesNotStep()
+    {
+        makeBox(ui::SpinKind::WholeNumber, 0, 5);
+        QTest::mouseClick(m_spin, Qt::LeftButton, {}, QPoint(4, m_spin->height() / 2));
+        QVERIFY(m_spin->value() == 5);
+    }
+
+    void holdRepeatsAfterPause_data()
+    {
+        QTest::addColumn<int>("arrow");
+        QTest::addColumn<int>("direction");
+        QTest::newRow("up arrow held") << int(QStyle::SC_SpinBoxUp) << 1;
+        QTest::newRow("down arrow held") << int(QStyle::SC_SpinBoxDown) << -1;
+    }
+    void holdRepeatsAfterPause()
+    {
+        QFETCH(int, arrow);
+        QFETCH(int, direction);
+
+        makeBox(ui::SpinKind::WholeNumber, 0, 50);
+        auto *timer = m_spin->findChild<QTimer *>("repeatTimer");
+        QVERIFY(timer);
+        const QPoint at = m_spin->arrowCentre(QStyle::SubControl(arrow));
+
+        QTest::mousePress(m_spin, Qt::LeftButton, {}, at);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 500);
+        QVERIFY(m_spin->value() == 50);
+
+        fireTimer(timer); // 500 ms
+        QVERIFY(m_spin->value() == 50 + direction);
+        QCOMPARE(timer->interval(), 100);
+        fireTimer(timer); // 600 ms
+        fireTimer(timer); // 700 ms
+        QVERIFY(m_spin->value() == 50 + 3 * direction);
+
+        QTest::mouseRelease(m_spin, Qt::LeftButton, {}, at);
+        QVERIFY(!timer->isActive());
+        QVERIFY(m_spin->value() == 50 + 4 * direction);
+
+        // The next press waits the full pause again.
+        QTest::mousePress(m_spin, Qt::LeftButton, {}, at);
+        QCOMPARE(timer->interval(), 500);
+        QTest::mouseRelease(m_spin, Qt::LeftButton, {}, at);
+        QVERIFY(m_spin->value() == 50 + 5 * direction);
+    }
+};
+
+QTEST_MAIN(TestSpinEdit)
+#include "test_spinedit.moc"
