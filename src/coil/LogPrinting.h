@@ -1,0 +1,17 @@
+#pragma once
+// Printing a document as one job, page by page on the printable area of each
+// page, from its top left corner with no margins of its own.
+
+#include <QColor>
+
+class QPrinter;
+class QTextDocument;
+
+namespace coil {
+
+// Text without a colour of its own prints in textColor (black when invalid).
+// Throws AppError when the printer cannot be used.
+void printLogDocument(const QTextDocument &document, QPrinter *printer,
+                      const QColor &textColor = QColor());
+
+} // namespace coil

@@ -1,0 +1,468 @@
+// The results log's commands: file name and caption, the questions, open,
+// save, save as, clear, print, font and the edit menu, through a fake dialog
+// seam and files in a temporary folder.
+
+#include "app/AppError.h"
+#include "app/AppInfo.h"
+#include "coil/LogCommands.h"
+#include "coil/ResultsLog.h"
+#include "support/FakeDialogs.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <memory>
+
+using coil::LogCommands;
+using coil::ResultsLog;
+
+namespace {
+
+const QString kUntitled = QStringLiteral("Безымянный");
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void putFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const AppError &error) {
+        return error.text();
+    }
+    return QString();
+}
+
+// A PDF title as Qt writes it: UTF-16 big-endian with a byte-order mark.
+QByteArray pdfTitle(const QString &title)
+{
+    QByteArray bytes("/Title (\xfe\xff");
+    for (const QChar c : title) {
+        bytes.append(char(c.unicode() >> 8));
+        bytes.append(char(c.unicode() & 0xff));
+    }
+    return bytes + ')';
+}
+
+int pdfPageCount(const QByteArray &pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(pdf).count(page));
+}
+
+} // namespace
+
+class TestLogCommands : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<FakeDialogs> fake;
+    std::unique_ptr<ResultsLog> log;
+    std::unique_ptr<LogCommands> commands;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    // A titled log whose file holds "saved", then changed to "saved!".
+    QString titledModifiedLog()
+    {
+        const QString path = dir->filePath("titled.rtf");
+        log->appendLine(QStringLiteral("saved"));
+        commands->SetLogFileName(path);
+        commands->FileSaveClick();
+        log->appendLine(QStringLiteral("more"));
+        return path;
+    }
+
+private slots:
+    void init()
+    {
+        fake = std::make_unique<FakeDialogs>();
+        log = std::make_unique<ResultsLog>();
+        commands = std::make_unique<LogCommands>(log.get());
+        dir = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup()
+    {
+        commands.reset();
+        log.reset();
+        fake.reset();
+        dir.reset();
+    }
+
+    void startsUntitled()
+    {
+        QCOMPARE(commands->LogFileName(), kUntitled);
+        QCOMPARE(commands->caption(), QStringLiteral("{Безымянный} - Bandimor v1.7"));
+        QCOMPARE(commands->dialogDirectory(), app::executableDir());
+        QVERIFY(!log->isModified());
+    }
+
+    void setLogFileNameRebuildsCaption()
+    {
+        QSignalSpy spy(commands.get(), &LogCommands::captionChanged);
+        commands->SetLogFileName(QStringLiteral("/data/coil.rtf"));
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("{coil.rtf} - Bandimor v1.7"));
+        QCOMPARE(commands->LogFileName(), QStringLiteral("/data/coil.rtf"));
+    }
+
+    void askSaveChanges_data()
+    {
+        QTest::addColumn<bool>("titled");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("aborted");
+        QTest::addColumn<bool>("stillModified");
+        QTest::addColumn<int>("saveDialogs");
+        QTest::newRow("Yes saves a titled log") << true << int(ui::Answer::Yes) << false << false << 0;
+        QTest::newRow("Yes, untitled, save dialog cancelled")
+            << false << int(ui::Answer::Yes) << false << true << 1;
+        QTest::newRow("No goes on") << true << int(ui::Answer::No) << false << true << 0;
+        QTest::newRow("Cancel aborts") << true << int(ui::Answer::Cancel) << true << true << 0;
+    }
+    void askSaveChanges()
+    {
+        QFETCH(bool, titled);
+        QFETCH(int, answer);
+        QFETCH(bool, aborted);
+        QFETCH(bool, stillModified);
+        QFETCH(int, saveDialogs);
+        const QString path = titled ? titledModifiedLog() : QString();
+        if (!titled)
+            log->appendLine(QStringLiteral("unsaved"));
+        fake->answers.enqueue(ui::Answer(answer));
+
+        bool wasAborted = false;
+        try {
+            commands->AskSaveChanges();
+        } catch (const CommandAborted &) {
+            wasAborted = true;
+        }
+        QCOMPARE(wasAborted, aborted);
+        QCOMPARE(fake->messages.size(), 1);
+        const ui::MessageRequest &question = fake->messages.at(0);
+        QCOMPARE(question.text, QStringLiteral("Сохранить изменения в ")
+                                    + (titled ? path : kUntitled) + QStringLiteral(" ?"));
+        QCOMPARE(question.caption, QStringLiteral("Подтверждение"));
+        QCOMPARE(question.icon, ui::Icon::Question);
+        QCOMPARE(question.buttons, ui::Buttons::YesNoCancel);
+        QCOMPARE(question.defaultButton, ui::Answer::No);
+        QCOMPARE(log->isModified(), stillModified);
+        QCOMPARE(fake->saveRequests.size(), saveDialogs);
+        if (titled)
+            QCOMPARE(contentOf(path).contains("more"), !stillModified);
+        else
+            QCOMPARE(commands->LogFileName(), kUntitled);
+    }
+
+    void askSaveChangesUnmodifiedAsksNothing()
+    {
+        commands->AskSaveChanges();
+        QVERIFY(fake->messages.isEmpty());
+    }
+
+    void openWhileModified_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("openDialogs");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Cancel shows no dialog") << int(ui::Answer::Cancel) << 0 << "unsaved\n";
+        QTest::newRow("No opens and drops the changes") << int(ui::Answer::No) << 1 << "from file";
+    }
+    void openWhileModified()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, openDialogs);
+        QFETCH(QString, text);
+        const QString path = dir->filePath("in.txt");
+        putFile(path, "from file");
+        log->appendLine(QStringLiteral("unsaved"));
+        fake->answers.enqueue(ui::Answer(answer));
+        fake->openChoices.enqueue({path, 1});
+
+        QSignalSpy caption(commands.get(), &LogCommands::captionChanged);
+        const bool done = ui_runs([&] { commands->N2Click(); });
+        QCOMPARE(done, openDialogs == 1);
+        QCOMPARE(fake->openRequests.size(), openDialogs);
+        QCOMPARE(log->toPlainText(), text);
+        QCOMPARE(log->isModified(), openDialogs == 0);
+        QCOMPARE(commands->LogFileName(), openDialogs ? path : kUntitled);
+        QCOMPARE(caption.size(), openDialogs);
+    }
+
+    void openDialogRequest()
+    {
+        commands->setDialogDirectory(dir->path());
+        commands->N2Click();
+        QCOMPARE(fake->openRequests.size(), 1);
+        const ui::FileRequest &request = fake->openRequests.at(0);
+        QCOMPARE(request.directory, dir->path());
+        QCOMPARE(request.filters, QStringList({"Rich Text Files (*.RTF)", "Text Files (*.TXT)",
+                                               "Все файлы (*.*)"}));
+        QCOMPARE(request.selectedFilter, 0);
+        QCOMPARE(commands->LogFileName(), kUntitled);
+    }
+
+    void openTextThenSaveWritesRtf()
+    {
+        // "Проверка" in Windows-1251.
+        const QString path = dir->filePath("plain.TXT");
+        putFile(path, "\xcf\xf0\xee\xe2\xe5\xf0\xea\xe0\r\nline 2");
+        fake->openChoices.enqueue({path, 1});
+        commands->N2Click();
+        QCOMPARE(log->toPlainText(), QStringLiteral("Проверка\nline 2"));
+        QCOMPARE(commands->caption(), QStringLiteral("{plain.TXT} - Bandimor v1.7"));
+        QVERIFY(!log->isModified());
+
+        commands->FileSaveClick();
+        QVERIFY(fake->saveRequests.isEmpty());
+        QVERIFY(contentOf(path).startsWith("{\\rtf"));
+        QVERIFY(fake->messages.isEmpty());
+    }
+
+    void saveAndOpenRoundTrip()
+    {
+        log->appendLine(QStringLiteral("         * * * * * Опыт № 1 * * * * *"));
+        log->appendLine(QStringLiteral("Индуктивность = 2,759 мкГн"));
+        QTextCursor cursor(log->document()->firstBlock());
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        cursor.mergeCharFormat(bold);
+        const QString text = log->toPlainText();
+        const QString path = dir->filePath("round");
+        fake->saveChoices.enqueue({path, 0});
+        commands->FileSaveAsClick();
+        QCOMPARE(commands->LogFileName(), path + ".RTF");
+        QVERIFY(!log->isModified());
+
+        commands->spSkinButton1Click();
+        fake->openChoices.enqueue({path + ".RTF", 0});
+        commands->N2Click();
+        QCOMPARE(log->toPlainText(), text);
+        QCOMPARE(log->document()->firstBlock().begin().fragment().charFormat().fontWeight(),
+                 int(QFont::Bold));
+        QCOMPARE(log->capacity(), 2147483632);
+    }
+
+    void saveAs_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("written");   // empty: nothing written
+        QTest::newRow("dialog cancelled") << QString() << 0 << false << 0 << QString();
+        QTest::newRow("new name, rtf type") << "log" << 0 << false << 0 << "log.RTF";
+        QTest::newRow("new name, txt type") << "log" << 1 << false << 0 << "log.TXT";
+        QTest::newRow("new name with extension") << "log.rtf" << 2 << false << 0 << "log.rtf";
+        QTest::newRow("existing, answer Yes") << "old.rtf" << 0 << true << int(ui::Answer::Yes) << "old.rtf";
+        QTest::newRow("existing, answer No") << "old.rtf" << 0 << true << int(ui::Answer::No) << QString();
+    }
+    void saveAs()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, filter);
+        QFETCH(bool, exists);
+        QFETCH(int, answer);
+        QFETCH(QString, written);
+        if (exists)
+            putFile(dir->filePath(typed), "old");
+        log->appendLine(QStringLiteral("new"));
+        if (!typed.isEmpty())
+            fake->saveChoices.enqueue({dir->filePath(typed), filter});
+        if (exists)
+            fake->answers.enqueue(ui::Answer(answer));
+
+        commands->FileSaveAsClick();
+        QCOMPARE(fake->saveRequests.size(), 1);
+        QCOMPARE(fake->messages.size(), exists ? 1 : 0);
+        if (exists) {
+            const ui::MessageRequest &question = fake->messages.at(0);
+            QCOMPARE(question.text, QStringLiteral("Файл уже существует.  Перезаписать его?"));
+            QCOMPARE(question.caption, QStringLiteral("Вопрос"));
+            QCOMPARE(question.icon, ui::Icon::Question);
+            QCOMPARE(question.buttons, ui::Buttons::YesNo);
+            QCOMPARE(question.defaultButton, ui::Answer::No);
+        }
+        if (written.isEmpty()) {
+            QCOMPARE(commands->LogFileName(), kUntitled);
+            QVERIFY(log->isModified());
+            if (exists)
+                QCOMPARE(contentOf(dir->filePath(typed)), QByteArray("old"));
+        } else {
+            QCOMPARE(commands->LogFileName(), dir->filePath(written));
+            QVERIFY(!log->isModified());
+            const QByteArray data = contentOf(dir->filePath(written));
+            QVERIFY(data.startsWith("{\\rtf"));
+            QVERIFY(data.contains("new"));
+        }
+    }
+
+    void saveUntitledCancelledStaysUntitled()
+    {
+        log->appendLine(QStringLiteral("x"));
+        commands->FileSaveClick();
+        QCOMPARE(fake->saveRequests.size(), 1);
+        QCOMPARE(commands->LogFileName(), kUntitled);
+        QVERIFY(log->isModified());
+    }
+
+    void failedSaveChangesNothing_data()
+    {
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("save as onto a folder") << true << "taken.rtf";
+        QTest::newRow("save as below a regular file") << true << "plain.txt/log.rtf";
+        QTest::newRow("save to a file replaced by a folder") << false << "taken.rtf";
+    }
+    void failedSaveChangesNothing()
+    {
+        QFETCH(bool, saveAs);
+        QFETCH(QString, target);
+        QVERIFY(QDir(dir->path()).mkdir("taken.rtf"));
+        putFile(dir->filePath("plain.txt"), "old text");
+        const QString path = dir->filePath(target);
+        const QString before = saveAs ? kUntitled : path;
+        commands->SetLogFileName(before);
+        log->appendLine(QStringLiteral("x"));
+        fake->saveChoices.enqueue({path, 0});
+
+        const QString error = errorOf([&] {
+            saveAs ? commands->FileSaveAsClick() : commands->FileSaveClick();
+        });
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
+                 qPrintable(error));
+        QCOMPARE(commands->LogFileName(), before);
+        QVERIFY(log->isModified());
+        QCOMPARE(log->toPlainText(), QStringLiteral("x\n"));
+        QCOMPARE(contentOf(dir->filePath("plain.txt")), QByteArray("old text"));
+        QVERIFY(QFileInfo(dir->filePath("taken.rtf")).isDir());
+        QVERIFY(fake->messages.isEmpty());
+    }
+
+    void failedOpenChangesNothing()
+    {
+        log->appendLine(QStringLiteral("kept"));
+        fake->answers.enqueue(ui::Answer::No);
+        const QString path = dir->filePath("missing.rtf");
+        fake->openChoices.enqueue({path, 0});
+        const QString error = errorOf([&] { commands->N2Click(); });
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)), qPrintable(error));
+        QCOMPARE(log->toPlainText(), QStringLiteral("kept\n"));
+        QCOMPARE(commands->LogFileName(), kUntitled);
+        QVERIFY(log->isModified());
+        QCOMPARE(log->capacity(), 65535);
+    }
+
+    void clearAsksNothingAndNextSaveWritesEmptyLog()
+    {
+        const QString path = titledModifiedLog();
+        commands->spSkinButton1Click();
+        QVERIFY(fake->messages.isEmpty());
+        QCOMPARE(log->lineCount(), 0);
+        QVERIFY(!log->isModified());
+        QCOMPARE(commands->LogFileName(), path);
+
+        commands->FileSaveClick();
+        QVERIFY(fake->messages.isEmpty());
+        QVERIFY(!contentOf(path).contains("saved"));
+        ResultsLog reread;
+        reread.loadContent(contentOf(path));
+        QCOMPARE(reread.toPlainText(), QString());
+    }
+
+    void print_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("titled");
+        QTest::addColumn<bool>("manyPages");
+        QTest::newRow("short untitled log") << 3 << false << false;
+        QTest::newRow("long titled log") << 400 << true << true;
+    }
+    void print()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, titled);
+        QFETCH(bool, manyPages);
+        log->setCapacity(2147483632);
+        for (int i = 0; i < lines; ++i)
+            log->appendLine(QStringLiteral("Строка %1").arg(i));
+        if (titled)
+            commands->SetLogFileName(dir->filePath("coil.rtf"));
+        log->setModified(false);
+        const QString pdf = dir->filePath("out.pdf");
+        fake->acceptPrint = true;
+        fake->preparePrinter = [&](QPrinter *printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+        };
+
+        commands->N9Click();
+        QCOMPARE(fake->printDialogs, 1);
+        const QByteArray bytes = contentOf(pdf);
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.contains(pdfTitle(commands->LogFileName())));
+        const int pages = pdfPageCount(bytes);
+        QVERIFY2(manyPages ? pages > 1 : pages == 1, qPrintable(QString::number(pages)));
+        QVERIFY(!log->isModified());
+    }
+
+    void printCancelledPrintsNothing()
+    {
+        const QString pdf = dir->filePath("out.pdf");
+        fake->preparePrinter = [&](QPrinter *printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+        };
+        commands->N9Click();
+        QCOMPARE(fake->printDialogs, 1);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void font_data()
+    {
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void font()
+    {
+        QFETCH(bool, chosen);
+        const QFont before = log->logFont();
+        const QFont choice(QStringLiteral("Arial"), 12, QFont::Bold, true);
+        if (chosen)
+            fake->fontChoice = choice;
+        commands->N11Click();
+        QCOMPARE(fake->fontRequests, QList<QFont>{before});
+        QCOMPARE(log->logFont(), chosen ? choice : before);
+        QCOMPARE(log->document()->defaultFont(), log->logFont());
+        QCOMPARE(log->isModified(), chosen);
+    }
+
+private:
+    static bool ui_runs(const std::function<void()> &command)
+    {
+        try {
+            command();
+            return true;
+        } catch (const CommandAborted &) {
+            return false;
+        }
+    }
+};
+
+QTEST_MAIN(TestLogCommands)
+#include "test_logcommands.moc"
