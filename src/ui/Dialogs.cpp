@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace ui {
@@ -42,18 +43,22 @@ QFileDialog::Options fileOptions()
 
 FileChoice runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
 {
+    QStringList shownFilters;
+    for (const QString &filter : request.filters)
+        shownFilters.append(filterMatchingBothCases(filter));
+
     QFileDialog dialog(parent, request.caption, request.directory);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setOptions(fileOptions());
-    dialog.setNameFilters(request.filters);
-    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
-        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    dialog.setNameFilters(shownFilters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < shownFilters.size())
+        dialog.selectNameFilter(shownFilters.at(request.selectedFilter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().constFirst(),
-            int(request.filters.indexOf(dialog.selectedNameFilter()))};
+            int(shownFilters.indexOf(dialog.selectedNameFilter()))};
 }
 
 class QtDialogs final : public DialogSeam
@@ -129,6 +134,23 @@ QtDialogs &qtDialogs()
 DialogSeam *installed = nullptr;
 
 } // namespace
+
+// "Rich Text Files (*.RTF)" also lists "coil.rtf": the patterns are written
+// in upper case, but on Linux the dialog matches them case-sensitively.
+QString filterMatchingBothCases(const QString &filter)
+{
+    static const QRegularExpression patterns(QStringLiteral("\\(([^)]*)\\)$"));
+    const QRegularExpressionMatch match = patterns.match(filter);
+    if (!match.hasMatch())
+        return filter;
+    QStringList both;
+    for (const QString &pattern : match.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        both.append(pattern);
+        if (pattern.toLower() != pattern)
+            both.append(pattern.toLower());
+    }
+    return filter.left(match.capturedStart(0)) + QLatin1Char('(') + both.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
 
 DialogSeam &dialogs()
 {

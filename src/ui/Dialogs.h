@@ -60,6 +60,10 @@ public:
     virtual void beep() = 0;
 };
 
+// A file-type filter whose patterns match in either case: "Rich Text Files
+// (*.RTF)" becomes "Rich Text Files (*.RTF *.rtf)".
+QString filterMatchingBothCases(const QString &filter);
+
 // The seam in force: Qt's dialogs unless a test installed its own.
 DialogSeam &dialogs();
 // Installs a replacement (not owned); nullptr restores Qt's dialogs.
