@@ -1,16 +1,32 @@
-// Start-up of the program: the application object, then the main window.
+// The program's entry: the application object, then the start-up sequence,
+// which creates the main window below once the single-instance guard lets it.
 #include <QApplication>
-#include <QMainWindow>
 
-#include "app/AppInfo.h"
+#include "app/About.h"
+#include "app/Startup.h"
+#include "coil/Kontura.h"
+#include "resistor/Main.h"
 
-int main(int argc, char *argv[])
+namespace {
+
+TfmMain *createMainWindow(app::Startup &startup)
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(app::applicationTitle());
-    QMainWindow window;
-    window.setWindowTitle(app::mainWindowCaption());
-    window.show();
-    QApplication::exec();
-    return 0;
+    auto *fmMain = new TfmMain;
+    QObject::connect(fmMain, &TfmMain::shown, &startup, &app::Startup::mainWindowShown);
+    fmMain->setCoilWindowOpener([](TfmMain *owner) { TfmContura::openNew(owner); });
+    fmMain->setAboutBoxOpener([](TfmMain *owner) { TfmAbout::showModal(owner); });
+    return fmMain;
+}
+
+} // namespace
+
+int main(int, char *argv[])
+{
+    // The program reads no command line: Qt gets the program's name only.
+    static int fixedArgc = 1;
+    static char *fixedArgv[] = {argv[0], nullptr};
+    QApplication application(fixedArgc, fixedArgv);
+
+    app::Startup startup(createMainWindow, app::StartupSettings::forProgram());
+    return startup.run();
 }

@@ -1,0 +1,134 @@
+#include "app/Splash.h"
+
+#include "ui/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int splashWidth = 261;
+constexpr int splashHeight = 141;
+// The picture control's size before a picture is loaded into it.
+constexpr int emptyPictureWidth = 260;
+constexpr int emptyPictureHeight = 140;
+
+} // namespace
+
+TfmSplash::TfmSplash(const QString &picturePath, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      Image1(new QLabel(this)),
+      Timer1(new QTimer(this))
+{
+    setObjectName(QStringLiteral("fmSplash"));
+    setAccessibleName(QStringLiteral("Заставка"));
+    setAccessibleDescription(QStringLiteral("Заставка программы; исчезает сама или по щелчку на рисунке"));
+    setFixedSize(splashWidth, splashHeight);
+    // The splash must not keep the program alive once the main window closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    setPalette(buttonFace);
+    setAutoFillBackground(true);
+
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Рисунок заставки"));
+    Image1->setAccessibleDescription(QStringLiteral("Щелчок по рисунку убирает заставку"));
+    Image1->setGeometry(0, 0, emptyPictureWidth, emptyPictureHeight);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->installEventFilter(this);
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(timeoutMs);
+    connect(Timer1, &QTimer::timeout, this, &TfmSplash::Timer1Timer);
+    Timer1->start();
+
+    FormCreate(picturePath);
+}
+
+void TfmSplash::setMainWindow(QWidget *mainWindow)
+{
+    m_mainWindow = mainWindow;
+}
+
+void TfmSplash::showAndPaint()
+{
+    if (const QScreen *desktop = QGuiApplication::primaryScreen())
+        move(desktop->geometry().center() - QPoint(width() / 2, height() / 2));
+    show();
+    repaint();
+    // The message loop starts only after the main window exists; let the
+    // window system map the splash and deliver its first paint now.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool TfmSplash::isTimerRunning() const
+{
+    return Timer1->isActive();
+}
+
+void TfmSplash::closeSplash()
+{
+    Timer1->stop();
+    hide();
+    // Deferred: the caller may be one of the splash's own event handlers.
+    deleteLater();
+}
+
+void TfmSplash::mainWindowShown()
+{
+    if (isVisible() && !Timer1->isActive())
+        closeSplash();
+}
+
+void TfmSplash::Timer1Timer()
+{
+    Timer1->stop();
+    if (m_mainWindow && m_mainWindow->isVisible())
+        closeSplash();
+}
+
+bool TfmSplash::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && Image1->rect().contains(mouse->position().toPoint())) {
+            Image1Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfmSplash::FormCreate(const QString &picturePath)
+{
+    if (!QFileInfo::exists(picturePath))
+        return;
+    // Only a Windows bitmap is a splash picture, whatever else the file holds.
+    QImageReader reader(picturePath, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        ui::dialogs().message(this, {QStringLiteral("Ошибка загрузки рисунка!"),
+                                     QStringLiteral("К сведению..."), ui::Icon::Error,
+                                     ui::Buttons::Ok, ui::Answer::Ok});
+        return;
+    }
+    Image1->setPixmap(QPixmap::fromImage(picture));
+    // The picture control takes the picture's size; the window keeps its own.
+    Image1->resize(picture.size());
+}
+
+void TfmSplash::Image1Click()
+{
+    closeSplash();
+}

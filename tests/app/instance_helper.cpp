@@ -1,0 +1,62 @@
+// A stand-in for the program in the two-process tests: the real start-up
+// sequence with a plain main window. It reports on stdout, one line each:
+//   "message|<caption>|<text>"  a message box it was asked to show (answered OK)
+//   "shown"                     its main window was shown
+//   "front"                     another copy asked it to come to the front
+#include "app/Startup.h"
+#include "support/FakeDialogs.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <cstdio>
+
+namespace {
+
+void report(const QString &line)
+{
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+class ReportingDialogs : public FakeDialogs
+{
+public:
+    ui::Answer message(QWidget *parent, const ui::MessageRequest &request) override
+    {
+        report(QStringLiteral("message|%1|%2").arg(request.caption, request.text));
+        return FakeDialogs::message(parent, request);
+    }
+};
+
+class ReportingWindow : public QMainWindow
+{
+    Q_OBJECT
+signals:
+    void shown();
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMainWindow::showEvent(event);
+        report(QStringLiteral("shown"));
+        emit shown();
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    ReportingDialogs dialogs;
+    app::Startup startup([](app::Startup &start) {
+        auto *window = new ReportingWindow;
+        QObject::connect(window, &ReportingWindow::shown, &start, &app::Startup::mainWindowShown);
+        return window;
+    }, app::StartupSettings::forProgram());
+    QObject::connect(&startup, &app::Startup::broughtToFront, [] { report(QStringLiteral("front")); });
+    return startup.run();
+}
+
+#include "instance_helper.moc"

@@ -1,0 +1,49 @@
+// The channel by which a refused copy asks the running copy to come forward.
+#include "app/ActivationChannel.h"
+#include "app/LockNames.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestActivationChannel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void requestReachesTheListeningCopy_data()
+    {
+        QTest::addColumn<bool>("leftoverFile");
+        QTest::newRow("fresh folder") << false;
+        // A copy that was killed leaves its socket file behind.
+        QTest::newRow("file left by a killed copy") << true;
+    }
+    void requestReachesTheListeningCopy()
+    {
+        QFETCH(bool, leftoverFile);
+        QTemporaryDir dir;
+        const QString name = app::activationServerName(QStringLiteral("Bandimor v1.7"), dir.path());
+        if (leftoverFile) {
+            QFile stale(name);
+            QVERIFY(stale.open(QIODevice::WriteOnly));
+        }
+
+        app::ActivationServer server;
+        QVERIFY(server.listen(name));
+        QSignalSpy requests(&server, &app::ActivationServer::activationRequested);
+
+        QVERIFY(app::requestActivation(name));
+        QVERIFY(requests.wait(5000));
+        QCOMPARE(requests.count(), 1);
+    }
+
+    void requestWithoutListenerFails()
+    {
+        QTemporaryDir dir;
+        const QString name = app::activationServerName(QStringLiteral("Bandimor v1.7"), dir.path());
+        QVERIFY(!app::requestActivation(name, 500));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestActivationChannel)
+#include "test_activationchannel.moc"

@@ -1,0 +1,120 @@
+// Two real copies of the start-up sequence (the instance helper) in a private
+// runtime folder: the second is refused and fetches the first; a copy started
+// after the first was killed runs normally.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int patienceMs = 15000;
+
+class Copy
+{
+public:
+    explicit Copy(const QString &runtimeDir)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_process.setProcessEnvironment(environment);
+        m_process.setProgram(QStringLiteral(INSTANCE_HELPER));
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    }
+    ~Copy()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+
+    bool start()
+    {
+        m_process.start();
+        return m_process.waitForStarted(patienceMs);
+    }
+
+    // Waits until the copy has reported the line.
+    bool waitForLine(const QString &line)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!hasReported(line)) {
+            if (timer.elapsed() > patienceMs || m_process.state() == QProcess::NotRunning)
+                return hasReported(line);
+            m_process.waitForReadyRead(200);
+        }
+        return true;
+    }
+
+    bool hasReported(const QString &line)
+    {
+        m_output += QString::fromUtf8(m_process.readAllStandardOutput());
+        return m_output.split(QLatin1Char('\n')).contains(line);
+    }
+
+    QProcess &process() { return m_process; }
+
+private:
+    QProcess m_process;
+    QString m_output;
+};
+
+const QString refusal = QStringLiteral("message|Bandimor v1.7|Одна копия приложения уже запущена !");
+
+} // namespace
+
+class TestInstanceProcesses : public QObject
+{
+    Q_OBJECT
+private slots:
+    void secondCopyIsRefusedAndFetchesTheFirst()
+    {
+        QTemporaryDir runtime;
+        Copy first(runtime.path());
+        QVERIFY(first.start());
+        QVERIFY(first.waitForLine(QStringLiteral("shown")));
+
+        Copy second(runtime.path());
+        QVERIFY(second.start());
+        QVERIFY(second.process().waitForFinished(patienceMs));
+        QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.process().exitCode(), 0);
+        QVERIFY(second.hasReported(refusal));
+        QVERIFY(!second.hasReported(QStringLiteral("shown")));
+
+        QVERIFY(first.waitForLine(QStringLiteral("front")));
+        QCOMPARE(first.process().state(), QProcess::Running);
+        QVERIFY(!first.hasReported(refusal));
+    }
+
+    void copyAfterAKilledOneRunsNormally()
+    {
+        QTemporaryDir runtime;
+        {
+            Copy killed(runtime.path());
+            QVERIFY(killed.start());
+            QVERIFY(killed.waitForLine(QStringLiteral("shown")));
+            killed.process().kill();  // SIGKILL: no clean-up of any kind
+            QVERIFY(killed.process().waitForFinished(patienceMs));
+        }
+
+        Copy next(runtime.path());
+        QVERIFY(next.start());
+        QVERIFY(next.waitForLine(QStringLiteral("shown")));
+        QVERIFY(!next.hasReported(refusal));
+
+        // It took over the activation channel the killed copy left behind.
+        Copy refused(runtime.path());
+        QVERIFY(refused.start());
+        QVERIFY(refused.process().waitForFinished(patienceMs));
+        QCOMPARE(refused.process().exitCode(), 0);
+        QVERIFY(refused.hasReported(refusal));
+        QVERIFY(next.waitForLine(QStringLiteral("front")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstanceProcesses)
+#include "test_instance_processes.moc"

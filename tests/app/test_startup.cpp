@@ -1,0 +1,96 @@
+// The start-up sequence within one process: a copy refused by the guard, and
+// the running copy answering an activation request.
+#include "app/ActivationChannel.h"
+#include "app/BringToFront.h"
+#include "app/InstanceGuard.h"
+#include "app/LockNames.h"
+#include "app/Splash.h"
+#include "app/Startup.h"
+#include "support/FakeDialogs.h"
+
+#include <QMainWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString title = QStringLiteral("Bandimor v1.7");
+
+// Also notes over which window each message came up.
+class ParentRecordingDialogs : public FakeDialogs
+{
+public:
+    QList<QWidget *> parents;
+    ui::Answer message(QWidget *parent, const ui::MessageRequest &request) override
+    {
+        parents.append(parent);
+        return FakeDialogs::message(parent, request);
+    }
+};
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        QVERIFY(m_dir->isValid());
+    }
+
+    void refusedCopyWarnsCallsTheRunningCopyAndCreatesNoWindow()
+    {
+        app::InstanceGuard runningCopy(title, m_dir->path());
+        QVERIFY(!runningCopy.anotherCopyRuns());
+        app::ActivationServer runningServer;
+        QVERIFY(runningServer.listen(app::activationServerName(title, m_dir->path())));
+        QSignalSpy activations(&runningServer, &app::ActivationServer::activationRequested);
+
+        ParentRecordingDialogs dialogs;
+        int windowsCreated = 0;
+        app::Startup startup([&](app::Startup &) { ++windowsCreated; return new QMainWindow; },
+                             {title, m_dir->filePath(QStringLiteral("splash.bmp")), m_dir->path()});
+        QCOMPARE(startup.run(), 0);
+
+        QCOMPARE(windowsCreated, 0);
+        QCOMPARE(dialogs.messages.size(), 1);
+        const ui::MessageRequest &request = dialogs.messages.constFirst();
+        QCOMPARE(request.text, QStringLiteral("Одна копия приложения уже запущена !"));
+        QCOMPARE(request.caption, QStringLiteral("Bandimor v1.7"));
+        QCOMPARE(request.icon, ui::Icon::Warning);
+        QCOMPARE(request.buttons, ui::Buttons::Ok);
+        QVERIFY(activations.wait(5000));
+        // The splash stayed on screen while the message was up, under it.
+        QVERIFY(startup.splash());
+        QVERIFY(startup.splash()->isVisible());
+        QCOMPARE(dialogs.parents.constFirst(), startup.splash());
+        QCOMPARE(QGuiApplication::applicationDisplayName(), title);
+    }
+
+    void bringToFrontRestoresAMinimisedWindow_data()
+    {
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("minimised window") << true;
+        QTest::newRow("normal window") << false;
+    }
+    void bringToFrontRestoresAMinimisedWindow()
+    {
+        QFETCH(bool, minimised);
+        QMainWindow window;
+        window.show();
+        if (minimised)
+            window.showMinimized();
+        app::bringToFront(&window);
+        QVERIFY(!window.isMinimized());
+        QVERIFY(window.isVisible());
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
