@@ -1,0 +1,18 @@
+#pragma once
+// A tab control whose tabs carry only a picture, in a tab strip of fixed
+// height (the picture's own height), whatever the style would make it.
+
+#include <QTabWidget>
+
+namespace coil {
+
+class PictureTabWidget : public QTabWidget
+{
+    Q_OBJECT
+public:
+    PictureTabWidget(int stripHeight, const QSize &pictureSize, QWidget *parent = nullptr);
+
+    int addPictureTab(QWidget *page, const QIcon &picture);
+};
+
+} // namespace coil
