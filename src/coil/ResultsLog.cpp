@@ -1,5 +1,8 @@
 #include "coil/ResultsLog.h"
 
+#include <QPlainTextDocumentLayout>
+#include <QPointer>
+
 #include "coil/LogLines.h"
 #include "richtext/LogFileFormat.h"
 #include "ui/Dialogs.h"
@@ -73,11 +76,17 @@ ResultsLog::ResultsLog(QWidget *parent)
     setTabChangesFocus(true);
     applyDefaultFormat();
 
+    watchDocument();
+    setModified(false);
+}
+
+void ResultsLog::watchDocument()
+{
+    // Any change but the undo command's own ends the undo/redo alternation.
     connect(document(), &QTextDocument::contentsChange, this, [this] {
         if (!m_steppingUndo)
             m_lastStepWasUndo = false;
     });
-    setModified(false);
 }
 
 int ResultsLog::lineCount() const
@@ -154,7 +163,10 @@ void ResultsLog::applyDefaultFormat()
     // Text without a font or colour of its own, typed or appended, follows
     // these; the document's default font is also what the RTF writer uses.
     setFont(m_font);
-    document()->setDefaultFont(m_font);
+    // Setting the document's font lays out every line again, even when the
+    // font stays the same: costly on a large log.
+    if (document()->defaultFont() != m_font)
+        document()->setDefaultFont(m_font);
     QPalette colours = palette();
     colours.setColor(QPalette::Text, m_textColor.isValid()
                                          ? m_textColor
@@ -165,9 +177,21 @@ void ResultsLog::applyDefaultFormat()
 void ResultsLog::loadContent(const QByteArray &fileData)
 {
     m_capacity = kOpenedLogCapacity;
-    document()->setUndoRedoEnabled(false);
-    richtext::readLogFile(fileData, document());
-    document()->setUndoRedoEnabled(true);
+    // The file is read into a fresh document that the log then takes over:
+    // filling a document that an editor shows costs twice as long.
+    auto *loaded = new QTextDocument(this);
+    loaded->setDocumentLayout(new QPlainTextDocumentLayout(loaded));
+    loaded->setDefaultFont(m_font);
+    loaded->setUndoRedoEnabled(false);
+    richtext::readLogFile(fileData, loaded);
+    loaded->setUndoRedoEnabled(true);
+    // The editor disposes of its first document itself; a document loaded
+    // earlier is ours to delete.
+    const QPointer<QTextDocument> previous = document();
+    setDocument(loaded);
+    if (previous && previous->parent() == this)
+        delete previous;
+    watchDocument();
     applyDefaultFormat();
     setTextCursor(QTextCursor(document()));
     m_lastStepWasUndo = false;

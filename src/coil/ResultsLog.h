@@ -70,6 +70,7 @@ protected:
 private:
     int roomForInsertion() const;
     void resetUndoToggle();
+    void watchDocument();
     void applyDefaultFormat();
 
     int m_capacity;
