@@ -72,10 +72,15 @@ case "$window" in
         exit 2
         ;;
     about)
-        # Open the about box from the main window's help menu here, then
-        # target="$(find_window '<the about box caption>')".
-        echo "Opening the about box is not scripted yet" >&2
-        exit 2
+        # "&Справка", then "О &программе . . ." by their access keys.
+        focus_window "$main_id"
+        xdotool key --clearmodifiers alt+Cyrillic_es
+        sleep 0.5
+        xdotool key --clearmodifiers Cyrillic_pe
+        # The caption is the maker's signature between asterisks.
+        target="$(find_window '^\* \* \*')"
+        # Let some of the credits scroll in.
+        sleep 2
         ;;
     *)
         echo "Unknown window '$window' (main, coil, about)" >&2

@@ -17,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QToolButton>
 
 namespace {
@@ -36,6 +38,59 @@ QFont skinFont()
 {
     return pixelFont(QStringLiteral("Arial"), 14);
 }
+
+// The band lists are one pixel smaller: "серебристый" fits a 97-pixel list
+// beside its arrow only at 13 pixels.
+QFont bandListFont()
+{
+    return pixelFont(QStringLiteral("Arial"), 13);
+}
+
+// A push button with its icon centred above the caption: the buttons are
+// tall and narrow, and a caption with the icon beside it would not fit.
+class StackedButton : public QPushButton
+{
+public:
+    StackedButton(const QString &text, QWidget *parent)
+        : QPushButton(text, parent)
+    {
+        setIconSize(QSize(14, 14));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+        // Icon and caption centred as one block. Half the descent counts, so
+        // that a caption looks centred with descenders and without.
+        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        const QFontMetrics metrics(font());
+        const int gap = 1;
+        const int block = iconSize().height() + gap + metrics.capHeight() + metrics.descent() / 2;
+        const int iconTop = contents.top() + (contents.height() - block) / 2;
+        const QRect iconPlace(contents.left() + (contents.width() - iconSize().width()) / 2, iconTop,
+                              iconSize().width(), iconSize().height());
+        const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        icon().paint(&painter, iconPlace, Qt::AlignCenter, mode);
+
+        const int baseline = iconTop + iconSize().height() + gap + metrics.capHeight();
+        const QRect textPlace(contents.left(), baseline - metrics.ascent(), contents.width(),
+                              metrics.height());
+        painter.drawItemText(textPlace, Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic,
+                             option.palette, isEnabled(), text(), QPalette::ButtonText);
+
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
 
 QFrame *leadShape(QWidget *parent, const QString &name, const QRect &place)
 {
@@ -60,7 +115,8 @@ ui::ComboBox *bandList(QWidget *frame, const QString &name, resistor::BandList l
     combo->addItems(table.colours);
     combo->setMaxVisibleItems(table.visibleRows);
     combo->setItemIndex(table.designIndex);
-    combo->setFont(skinFont());
+    combo->setCompact(true);
+    combo->setFont(bandListFont());
     combo->setGeometry(8, top, 97, 17);
     return combo;
 }
@@ -142,7 +198,7 @@ void TfmMain::buildControls()
     Label1->setFixedSize(81, 17);
     Label2->setFixedSize(89, 17);
 
-    spSkinButton1 = new QPushButton(QStringLiteral("Рассчитать"), client);
+    spSkinButton1 = new StackedButton(QStringLiteral("Рассчитать"), client);
     ui::describeControl(spSkinButton1, QStringLiteral("spSkinButton1"), QStringLiteral("Рассчитать"),
                         QStringLiteral("Рассчитать полосатость по введённым значениям (F2 или Enter)"));
     spSkinButton1->setIcon(pictures::icon(pictures::IconId::Calculate));
@@ -151,7 +207,7 @@ void TfmMain::buildControls()
     spSkinButton1->setAutoDefault(true);
     spSkinButton1->setDefault(true);
 
-    spSkinButton2 = new QPushButton(QStringLiteral("Выход"), client);
+    spSkinButton2 = new StackedButton(QStringLiteral("Выход"), client);
     ui::describeControl(spSkinButton2, QStringLiteral("spSkinButton2"), QStringLiteral("Выход"),
                         QStringLiteral("Нажми на меня, и ты узнаешь, что ты наделал !"));
     spSkinButton2->setIcon(pictures::icon(pictures::IconId::Exit));

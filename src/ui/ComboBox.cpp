@@ -1,6 +1,40 @@
 #include "ui/ComboBox.h"
 
+#include <QProxyStyle>
+#include <QStyleOptionComboBox>
+
 namespace ui {
+
+namespace {
+
+// The application's style with a narrower arrow area and a text field that
+// reaches close to the frame. Everything else, the popup included, is drawn
+// as usual.
+class CompactComboStyle : public QProxyStyle
+{
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                         SubControl subControl, const QWidget *widget) const override
+    {
+        const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+        if (control != CC_ComboBox || !combo || combo->editable
+            || (subControl != SC_ComboBoxArrow && subControl != SC_ComboBoxEditField))
+            return QProxyStyle::subControlRect(control, option, subControl, widget);
+
+        const QRect frame = option->rect;
+        const QRect arrow(frame.right() - arrowWidth + 1, frame.top(), arrowWidth, frame.height());
+        // One pixel of frame, one of padding; the label draws one more pixel
+        // in from either side of this field.
+        const QRect field(QPoint(frame.left() + 2, frame.top() + 1),
+                          QPoint(arrow.left() - 1, frame.bottom() - 1));
+        return visualRect(option->direction, frame, subControl == SC_ComboBoxArrow ? arrow : field);
+    }
+
+private:
+    static constexpr int arrowWidth = 13; // the right frame pixel included
+};
+
+} // namespace
 
 ComboBox::ComboBox(QWidget *parent)
     : QComboBox(parent)
@@ -12,6 +46,24 @@ ComboBox::ComboBox(QWidget *parent)
     connect(this, &QComboBox::currentIndexChanged, this, &ComboBox::showItem);
     // Picking the item already shown after -1 selects it again without a change.
     connect(this, &QComboBox::activated, this, &ComboBox::userPicked);
+}
+
+void ComboBox::setCompact(bool compact)
+{
+    if (compact == m_compact)
+        return;
+    m_compact = compact;
+    if (compact) {
+        // Owned by the list; the widget does not take a style over.
+        auto *style = new CompactComboStyle;
+        style->setParent(this);
+        setStyle(style);
+    } else {
+        QStyle *own = style();
+        setStyle(nullptr);
+        delete own;
+    }
+    update();
 }
 
 void ComboBox::setItemIndex(int index)

@@ -2,6 +2,8 @@
 // A fixed drop-down list that the program drives by item index. It notifies
 // only when the text it shows changes, whether the user or the program picked
 // the item; -1 means no selection and leaves the shown text as it was.
+// A compact look (narrow arrow, small padding) lets long item texts fit
+// into a small list.
 
 #include <QComboBox>
 
@@ -18,6 +20,11 @@ public:
     // An index outside the items counts as -1.
     void setItemIndex(int index);
 
+    // A narrow arrow area and a small text padding; the text gets all the
+    // rest of the width. Meant for small fixed-size lists.
+    void setCompact(bool compact);
+    bool isCompact() const { return m_compact; }
+
 signals:
     void changed();
 
@@ -27,6 +34,7 @@ private:
 
     int m_itemIndex = -1;
     QString m_shownText;
+    bool m_compact = false;
 };
 
 } // namespace ui

@@ -2,7 +2,10 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QEvent>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace ui {
 
@@ -33,6 +36,22 @@ void RadioGroup::setItems(const QStringList &items, int columns)
     }
     for (int column = 0; column < columns; ++column)
         m_layout->setColumnStretch(column, 1);
+    fitItemsToTexts();
+}
+
+void RadioGroup::fitItemsToTexts()
+{
+    // An item never gets narrower than its indicator and text: when the
+    // columns are tight, a long item takes room that shorter ones can spare
+    // instead of being cut off.
+    const QFontMetrics metrics(font());
+    for (QAbstractButton *item : m_buttons->buttons()) {
+        QStyleOptionButton option;
+        option.initFrom(item);
+        const int indicator = item->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, item)
+                              + item->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, item);
+        item->setMinimumWidth(indicator + metrics.horizontalAdvance(item->text()));
+    }
 }
 
 int RadioGroup::count() const
@@ -68,7 +87,26 @@ void RadioGroup::setBorderless(bool borderless)
     m_borderless = borderless;
     if (borderless)
         setTitle(QString());
+    dropFrameMargins();
     update();
+}
+
+void RadioGroup::changeEvent(QEvent *event)
+{
+    // The group box sets its margins anew for the frame and caption of the
+    // new font or style.
+    QGroupBox::changeEvent(event);
+    dropFrameMargins();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitItemsToTexts();
+}
+
+void RadioGroup::dropFrameMargins()
+{
+    // Without a frame the items may use the whole height: the margins the
+    // group box keeps for its frame and caption would squeeze them.
+    if (m_borderless)
+        setContentsMargins(0, 0, 0, 0);
 }
 
 void RadioGroup::paintEvent(QPaintEvent *event)

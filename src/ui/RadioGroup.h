@@ -36,10 +36,13 @@ signals:
     void itemClicked();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void buttonToggled(int index, bool checked);
+    void dropFrameMargins();
+    void fitItemsToTexts();
 
     QButtonGroup *m_buttons;
     QGridLayout *m_layout;

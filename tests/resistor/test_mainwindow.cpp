@@ -1,6 +1,7 @@
 // The main window as the user sees and drives it: first display, band
 // count, encoding by button, Enter and F2, the tooltip switch, settings,
-// help and the openers of the other windows.
+// help and the openers of the other windows, and texts that fit their
+// controls.
 #include "app/AppInfo.h"
 #include "resistor/Main.h"
 #include "settings/IniFile.h"
@@ -20,6 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -412,6 +416,73 @@ private slots:
         control<QAction>("N8")->trigger();
         control<QAction>("N3")->trigger();
         QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    // Every text the fixed-size controls can show fits the room their style
+    // gives it; too little room cuts the text off.
+    void textsFitTheirControls_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (int number = 1; number <= 5; ++number)
+            QTest::newRow(qPrintable(QStringLiteral("band list %1").arg(number)))
+                << QStringLiteral("spSkinComboBox%1").arg(number);
+        QTest::newRow("Рассчитать") << "spSkinButton1";
+        QTest::newRow("Выход") << "spSkinButton2";
+        QTest::newRow("band count") << "spSkinRadioGroup1";
+        QTest::newRow("unit") << "spSkinRadioGroup2";
+    }
+    void textsFitTheirControls()
+    {
+        QFETCH(QString, name);
+        showActive();
+        QWidget *widget = control<QWidget>(qPrintable(name));
+        const QFontMetrics metrics(widget->font());
+        QStyle *style = widget->style();
+
+        if (auto *combo = qobject_cast<ui::ComboBox *>(widget)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = false;
+            const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, combo);
+            QVERIFY(field.right() < style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxArrow, combo).left());
+            QVERIFY2(metrics.height() <= field.height(), qPrintable(QString::number(field.height())));
+            for (int i = 0; i < combo->count(); ++i) {
+                // The label keeps one pixel off either side of the field.
+                const int width = metrics.horizontalAdvance(combo->itemText(i));
+                QVERIFY2(width <= field.width() - 2,
+                         qPrintable(QStringLiteral("%1: %2 > %3").arg(combo->itemText(i))
+                                        .arg(width).arg(field.width() - 2)));
+            }
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.features = QStyleOptionButton::AutoDefaultButton;
+            const QRect room = style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            const QSize icon = button->iconSize();
+            const int text = metrics.horizontalAdvance(button->text());
+            // The icon stands above the caption.
+            QVERIFY2(qMax(icon.width(), text) <= room.width(),
+                     qPrintable(QStringLiteral("%1 > %2").arg(text).arg(room.width())));
+            QVERIFY2(icon.height() + 1 + metrics.capHeight() + metrics.descent() <= room.height(),
+                     qPrintable(QString::number(room.height())));
+        } else {
+            auto *group = qobject_cast<ui::RadioGroup *>(widget);
+            QVERIFY(group);
+            for (int i = 0; i < group->count(); ++i) {
+                QRadioButton *item = group->button(i);
+                QVERIFY2(group->contentsRect().contains(item->geometry()), qPrintable(item->text()));
+                QStyleOptionButton option;
+                option.initFrom(item);
+                const QRect room = style->subElementRect(QStyle::SE_RadioButtonContents, &option, item);
+                QVERIFY2(metrics.horizontalAdvance(item->text()) <= room.width(),
+                         qPrintable(QStringLiteral("%1: %2 > %3").arg(item->text())
+                                        .arg(metrics.horizontalAdvance(item->text())).arg(room.width())));
+                QVERIFY(style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, item)
+                        <= item->height());
+            }
+        }
     }
 
     void showingTellsStartup()
