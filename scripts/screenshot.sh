@@ -65,11 +65,27 @@ case "$window" in
         target="$main_id"
         ;;
     coil)
-        # Open the coil window from the main window here (e.g. focus_window
-        # "$main_id" and press the coil button's keys with xdotool), then
-        # target="$(find_window '<the coil window caption>')".
-        echo "Opening the coil window is not scripted yet" >&2
-        exit 2
+        # "Се&рвис", then "Окно рассчёта &катушек" by their access keys.
+        focus_window "$main_id"
+        xdotool key --clearmodifiers alt+Cyrillic_er
+        sleep 0.5
+        xdotool key --clearmodifiers Cyrillic_ka
+        target="$(find_window '^\{')"
+        focus_window "$target"
+        # The focus starts on "Рассчитать"; five Tabs reach the winding
+        # type, one more the first input of the first tab.
+        xdotool key --delay 80 Tab Tab Tab Tab Tab Tab
+        # A few calculations: l = 2, D = 1, n = 20 and 40, d = 0.5 (the
+        # locale's separator is taken from the program's own text).
+        separator="$(locale decimal_point 2>/dev/null || echo .)"
+        xdotool key --delay 80 ctrl+a && xdotool type --delay 80 "2"
+        xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "1"
+        xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "20"
+        xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "0${separator}5"
+        xdotool key --delay 200 Return
+        xdotool key --delay 80 shift+Tab ctrl+a && xdotool type --delay 80 "40"
+        xdotool key --delay 200 Return
+        sleep 0.5
         ;;
     about)
         # "&Справка", then "О &программе . . ." by their access keys.

@@ -5,6 +5,7 @@
 #include "app/CreditsScroll.h"
 #include "app/CreditsView.h"
 #include "app/LinkLabel.h"
+#include "ui/BaseFont.h"
 #include "ui/Dialogs.h"
 
 #include <QGuiApplication>
@@ -41,7 +42,7 @@ TfmAbout::TfmAbout(QWidget *owner)
     setWindowTitle(boxCaption());
     setModal(true);
     setFixedSize(298, 244);
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    setFont(ui::windowBaseFont());
 
     spSkinGroupBox1 = new CaptionFrame(versionCaption(), 24, this);
     spSkinGroupBox1->setObjectName(QStringLiteral("spSkinGroupBox1"));

@@ -17,6 +17,7 @@
 #include "ui/Dialogs.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
+#include "ui/BaseFont.h"
 #include "ui/WindowShortcuts.h"
 
 #include <QCloseEvent>
@@ -86,10 +87,7 @@ TfmContura::TfmContura(QWidget *owner, const QString &programDir)
     setObjectName(QStringLiteral("fmContura"));
     setWindowIcon(pictures::icon(IconId::Coil));
     move(304, 106);
-    // The fixed layout has room for captions in an 8-point face.
-    QFont captions = font();
-    captions.setPointSize(8);
-    setFont(captions);
+    setFont(ui::windowBaseFont());
 
     buildControls(coil::DesignScale::forWidget(this));
     buildMenu();

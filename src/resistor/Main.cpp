@@ -12,6 +12,7 @@
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
 #include "ui/TooltipSwitch.h"
+#include "ui/BaseFont.h"
 #include "ui/WindowShortcuts.h"
 
 #include <QAction>
@@ -41,9 +42,7 @@ TfmMain::TfmMain(const QString &settingsPath, QWidget *parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setWindowIcon(pictures::icon(pictures::IconId::Application));
-    QFont base(QStringLiteral("MS Sans Serif"));
-    base.setPixelSize(11);
-    setFont(base);
+    setFont(ui::windowBaseFont());
     move(193, 109);
 
     Hint1 = new ui::TooltipSwitch(this);

@@ -1,0 +1,13 @@
+#pragma once
+// The windows' base font: "MS Sans Serif", 11 pixels high. Where that face is
+// missing (every system but Windows), a face with the metrics of Arial stands
+// in for it, rather than whatever wide face the system would pick: the
+// windows' fixed layouts are made for narrow captions.
+
+#include <QFont>
+
+namespace ui {
+
+QFont windowBaseFont();
+
+} // namespace ui
