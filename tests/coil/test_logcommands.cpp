@@ -7,6 +7,7 @@
 #include "coil/LogCommands.h"
 #include "coil/ResultsLog.h"
 #include "support/FakeDialogs.h"
+#include "support/FileHelpers.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -23,29 +24,6 @@ using coil::ResultsLog;
 namespace {
 
 const QString kUntitled = QStringLiteral("Безымянный");
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.text();
-    }
-    return QString();
-}
 
 // A PDF title as Qt writes it: UTF-16 big-endian with a byte-order mark.
 QByteArray pdfTitle(const QString &title)

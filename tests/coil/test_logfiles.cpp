@@ -3,38 +3,12 @@
 #include "app/AppError.h"
 #include "coil/LogFileIo.h"
 #include "coil/LogFileNames.h"
+#include "support/FileHelpers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &error) {
-        return error.text();
-    }
-    return QString();
-}
-
-} // namespace
 
 class TestLogFiles : public QObject
 {
