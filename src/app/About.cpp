@@ -1,11 +1,11 @@
 #include "app/About.h"
 
-#include "app/AboutTexts.h"
-#include "app/CaptionFrame.h"
-#include "app/CreditsScroll.h"
-#include "app/CreditsView.h"
-#include "app/LinkLabel.h"
+#include "app/Credits.h"
+#include "base/AppInfo.h"
+#include "ui/CaptionFrame.h"
+#include "ui/LinkLabel.h"
 #include "ui/BaseFont.h"
+#include "ui/ControlText.h"
 #include "ui/Dialogs.h"
 
 #include <QGuiApplication>
@@ -15,22 +15,53 @@
 #include <QScreen>
 #include <QShowEvent>
 
-namespace {
+namespace app::about {
 
-QFont pixelFont(const QString &family, int pixels)
+QString signature()
 {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
+    return QStringLiteral("Bandimor project");
 }
 
-void describe(QWidget *widget, const QString &name, const QString &description)
+QString boxCaption()
 {
-    widget->setAccessibleName(name);
-    widget->setAccessibleDescription(description);
+    return QStringLiteral("* * *  ") + signature() + QStringLiteral("  * * *");
 }
 
-} // namespace
+QString versionCaption()
+{
+    return base::mainWindowCaption();
+}
+
+QString buttonCaption()
+{
+    return QStringLiteral("Так и есть");
+}
+
+QString greeting()
+{
+    return QStringLiteral("Удачи в эфире!");
+}
+
+QString originLine()
+{
+    return QStringLiteral("Сделано на Qt 6");
+}
+
+QString mailAddress()
+{
+    return QStringLiteral("bandimor@mail.test");
+}
+
+QUrl mailtoUrl(const QString &address)
+{
+    // Parsed from the whole text, so the blank after the colon stays part
+    // of the address as the shell expects it.
+    return QUrl(QStringLiteral("mailto: ") + address
+                    + QStringLiteral("?subject=Замечания по ") + base::mainWindowCaption(),
+                QUrl::TolerantMode);
+}
+
+} // namespace app::about
 
 TfmAbout::TfmAbout(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -46,51 +77,51 @@ TfmAbout::TfmAbout(QWidget *owner)
 
     spSkinGroupBox1 = new CaptionFrame(versionCaption(), 24, this);
     spSkinGroupBox1->setObjectName(QStringLiteral("spSkinGroupBox1"));
-    QFont captionFont = pixelFont(QStringLiteral("Courier New"), 16);
+    QFont captionFont = ui::pixelFont(QStringLiteral("Courier New"), 16);
     captionFont.setBold(true);
     spSkinGroupBox1->setFont(captionFont);
     spSkinGroupBox1->setCaptionColor(Qt::red);
     spSkinGroupBox1->setGeometry(8, 8, 281, 145);
-    describe(spSkinGroupBox1, versionCaption(), QStringLiteral("Название и версия программы"));
+    ui::setAccessibleTexts(spSkinGroupBox1, versionCaption(), QStringLiteral("Название и версия программы"));
 
     abfCredits1 = new CreditsView(spSkinGroupBox1);
     abfCredits1->setGeometry(1, 25, app::credits::kAreaWidth, app::credits::kAreaHeight);
 
     spSkinButton1 = new QPushButton(buttonCaption(), this);
     spSkinButton1->setObjectName(QStringLiteral("spSkinButton1"));
-    spSkinButton1->setFont(pixelFont(QStringLiteral("Arial"), 14));
+    spSkinButton1->setFont(ui::pixelFont(QStringLiteral("Arial"), 14));
     spSkinButton1->setGeometry(208, 192, 81, 25);
     spSkinButton1->setDefault(true);
-    describe(spSkinButton1, buttonCaption(), QStringLiteral("Закрыть окно о программе"));
+    ui::setAccessibleTexts(spSkinButton1, buttonCaption(), QStringLiteral("Закрыть окно о программе"));
     connect(spSkinButton1, &QPushButton::clicked, this, &TfmAbout::spSkinButton1Click);
 
     Label2 = new QLabel(greeting(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(8, 200);
     Label2->adjustSize();
-    describe(Label2, greeting(), QStringLiteral("Приветствие"));
+    ui::setAccessibleTexts(Label2, greeting(), QStringLiteral("Приветствие"));
 
     Label4 = new QLabel(QStringLiteral("E-mail:"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->move(8, 216);
     Label4->adjustSize();
-    describe(Label4, QStringLiteral("E-mail:"), QStringLiteral("Адрес для писем о программе"));
+    ui::setAccessibleTexts(Label4, QStringLiteral("E-mail:"), QStringLiteral("Адрес для писем о программе"));
 
     spSkinLinkLabel1 = new LinkLabel(mailAddress(), this);
     spSkinLinkLabel1->setObjectName(QStringLiteral("spSkinLinkLabel1"));
-    QFont linkFont = pixelFont(QStringLiteral("Arial"), 14);
+    QFont linkFont = ui::pixelFont(QStringLiteral("Arial"), 14);
     linkFont.setUnderline(true);
     spSkinLinkLabel1->setFont(linkFont);
     spSkinLinkLabel1->setAlignment(Qt::AlignCenter);
     spSkinLinkLabel1->setGeometry(48, 216, 128, 14);
-    describe(spSkinLinkLabel1, mailAddress(), QStringLiteral("Написать письмо с замечаниями по программе"));
+    ui::setAccessibleTexts(spSkinLinkLabel1, mailAddress(), QStringLiteral("Написать письмо с замечаниями по программе"));
     connect(spSkinLinkLabel1, &LinkLabel::clicked, this, &TfmAbout::spSkinLinkLabel1Click);
 
     Label3 = new QLabel(originLine(), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setFont(pixelFont(QStringLiteral("Times New Roman"), 11));
+    Label3->setFont(ui::pixelFont(QStringLiteral("Times New Roman"), 11));
     Label3->setGeometry(208, 224, 85, 14);
-    describe(Label3, originLine(), QStringLiteral("Происхождение программы"));
+    ui::setAccessibleTexts(Label3, originLine(), QStringLiteral("Происхождение программы"));
 
     // Only the button takes the focus, so it is first in the tab order.
     spSkinButton1->setFocus();

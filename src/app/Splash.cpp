@@ -1,5 +1,6 @@
 #include "app/Splash.h"
 
+#include "ui/ControlText.h"
 #include "ui/Dialogs.h"
 
 #include <QCoreApplication>
@@ -28,8 +29,8 @@ TfmSplash::TfmSplash(const QString &picturePath, QWidget *parent)
       Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("fmSplash"));
-    setAccessibleName(QStringLiteral("Заставка"));
-    setAccessibleDescription(QStringLiteral("Заставка программы; исчезает сама или по щелчку на рисунке"));
+    ui::setAccessibleTexts(this, QStringLiteral("Заставка"),
+                           QStringLiteral("Заставка программы; исчезает сама или по щелчку на рисунке"));
     setFixedSize(splashWidth, splashHeight);
     // The splash must not keep the program alive once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -40,8 +41,8 @@ TfmSplash::TfmSplash(const QString &picturePath, QWidget *parent)
     setAutoFillBackground(true);
 
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Рисунок заставки"));
-    Image1->setAccessibleDescription(QStringLiteral("Щелчок по рисунку убирает заставку"));
+    ui::setAccessibleTexts(Image1, QStringLiteral("Рисунок заставки"),
+                           QStringLiteral("Щелчок по рисунку убирает заставку"));
     Image1->setGeometry(0, 0, emptyPictureWidth, emptyPictureHeight);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->installEventFilter(this);
@@ -118,9 +119,7 @@ void TfmSplash::FormCreate(const QString &picturePath)
     reader.setAutoDetectImageFormat(false);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        ui::dialogs().message(this, {QStringLiteral("Ошибка загрузки рисунка!"),
-                                     QStringLiteral("К сведению..."), ui::Icon::Error,
-                                     ui::Buttons::Ok, ui::Answer::Ok});
+        ui::showNotice(this, QStringLiteral("Ошибка загрузки рисунка!"), ui::Icon::Error);
         return;
     }
     Image1->setPixmap(QPixmap::fromImage(picture));

@@ -1,9 +1,8 @@
 #include "app/Startup.h"
 
-#include "app/ActivationChannel.h"
-#include "app/AppInfo.h"
+#include "app/InstanceGuard.h"
+#include "base/AppInfo.h"
 #include "app/BringToFront.h"
-#include "app/LockNames.h"
 #include "app/Splash.h"
 #include "ui/Dialogs.h"
 
@@ -14,7 +13,7 @@ namespace app {
 
 StartupSettings StartupSettings::forProgram()
 {
-    return {applicationTitle(), executableDir() + QStringLiteral("splash.bmp"),
+    return {base::applicationTitle(), base::executableDir() + QStringLiteral("splash.bmp"),
             defaultLockDirectory()};
 }
 

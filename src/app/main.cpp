@@ -4,7 +4,7 @@
 
 #include "app/About.h"
 #include "app/Startup.h"
-#include "coil/Kontura.h"
+#include "coil/window/Kontura.h"
 #include "resistor/Main.h"
 
 namespace {
@@ -13,8 +13,9 @@ TfmMain *createMainWindow(app::Startup &startup)
 {
     auto *fmMain = new TfmMain;
     QObject::connect(fmMain, &TfmMain::shown, &startup, &app::Startup::mainWindowShown);
-    fmMain->setCoilWindowOpener([](TfmMain *owner) { TfmContura::openNew(owner); });
-    fmMain->setAboutBoxOpener([](TfmMain *owner) { TfmAbout::showModal(owner); });
+    const auto showAboutBox = [](QWidget *owner) { TfmAbout::showModal(owner); };
+    fmMain->setCoilWindowOpener([showAboutBox](TfmMain *owner) { TfmContura::openNew(owner, showAboutBox); });
+    fmMain->setAboutBoxOpener(showAboutBox);
     return fmMain;
 }
 

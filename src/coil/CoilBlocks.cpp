@@ -8,12 +8,12 @@ namespace {
 
 const QString NotComputedReason = QStringLiteral(" (ошибка в исходных данных)");
 
-QString inductanceLine(const CalculationOutcome &outcome, const NumberSeparators &separators)
+QString inductanceLine(const CalculationOutcome &outcome, const base::NumberSeparators &separators)
 {
     const QString caption = QStringLiteral("Индуктивность = ");
     if (!outcome.stored.testFlag(CalculatedResult::Inductance))
         return caption + QStringLiteral("не рассчитана") + NotComputedReason;
-    return caption + formatNumber(calculationState().inductance, 10, 3, separators)
+    return caption + base::formatNumber(calculationState().inductance, 10, 3, separators)
            + QStringLiteral(" мкГн");
 }
 
@@ -21,7 +21,7 @@ QString inductanceLine(const CalculationOutcome &outcome, const NumberSeparators
 
 QStringList writememo(int logLineCount, WindingType winding,
                       const QList<InputLine> &inputs, const CalculationOutcome &outcome,
-                      const NumberSeparators &separators)
+                      const base::NumberSeparators &separators)
 {
     BlockContent content;
     content.description << (winding == WindingType::MultiLayer
@@ -34,7 +34,7 @@ QStringList writememo(int logLineCount, WindingType winding,
 
 QStringList writememoTab2(int logLineCount, const QList<InputLine> &inputs,
                           const CalculationOutcome &outcome,
-                          const NumberSeparators &separators)
+                          const base::NumberSeparators &separators)
 {
     const CalculationState &state = calculationState();
     BlockContent content;
@@ -42,13 +42,13 @@ QStringList writememoTab2(int logLineCount, const QList<InputLine> &inputs,
 
     const QString turnsCaption = QStringLiteral("Число витков = ");
     content.results << (outcome.stored.testFlag(CalculatedResult::Turns)
-                            ? turnsCaption + formatNumber(state.turns, 5, 1, separators)
+                            ? turnsCaption + base::formatNumber(state.turns, 5, 1, separators)
                                   + QStringLiteral(" шт.")
                             : turnsCaption + QStringLiteral("не рассчитано") + NotComputedReason);
 
     const QString wireCaption = QStringLiteral("Диаметр провода с изоляцией = ");
     content.results << (outcome.stored.testFlag(CalculatedResult::InsulatedWireDiameter)
-                            ? wireCaption + formatNumber(state.insulatedWireDiameter, 5, 2, separators)
+                            ? wireCaption + base::formatNumber(state.insulatedWireDiameter, 5, 2, separators)
                                   + QStringLiteral(" мм")
                             : wireCaption + QStringLiteral("не рассчитан") + NotComputedReason);
     return resultBlock(logLineCount, content, separators);
@@ -56,7 +56,7 @@ QStringList writememoTab2(int logLineCount, const QList<InputLine> &inputs,
 
 QStringList writememoTab3(int logLineCount, const QList<InputLine> &inputs,
                           const CalculationOutcome &outcome,
-                          const NumberSeparators &separators)
+                          const base::NumberSeparators &separators)
 {
     BlockContent content;
     content.description << QStringLiteral("Короткий одиночный проводник");

@@ -15,16 +15,16 @@ namespace coil {
 // Tab 1: inputs in the order Edit1 to Edit4.
 QStringList writememo(int logLineCount, WindingType winding,
                       const QList<InputLine> &inputs, const CalculationOutcome &outcome,
-                      const NumberSeparators &separators);
+                      const base::NumberSeparators &separators);
 
 // Tab 2: inputs in the order length, diameter, inductance.
 QStringList writememoTab2(int logLineCount, const QList<InputLine> &inputs,
                           const CalculationOutcome &outcome,
-                          const NumberSeparators &separators);
+                          const base::NumberSeparators &separators);
 
 // Tab 3: inputs in the order length, diameter.
 QStringList writememoTab3(int logLineCount, const QList<InputLine> &inputs,
                           const CalculationOutcome &outcome,
-                          const NumberSeparators &separators);
+                          const base::NumberSeparators &separators);
 
 } // namespace coil

@@ -1,6 +1,6 @@
 #include "coil/LogFileIo.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "coil/LogFileNames.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 
 #include <algorithm>
 
@@ -37,7 +37,7 @@ QString untitledLogName()
 
 QString logCaption(const QString &logFileName)
 {
-    return QStringLiteral("{%1} - %2").arg(fileNamePart(logFileName), app::applicationTitle());
+    return QStringLiteral("{%1} - %2").arg(fileNamePart(logFileName), base::applicationTitle());
 }
 
 QString logFileFilterString()

@@ -1,6 +1,6 @@
 #include "coil/LogLines.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -15,7 +15,7 @@ qint32 nextNumber(qint32 counter)
 } // namespace
 
 QStringList resultBlock(int logLineCount, const BlockContent &content,
-                        const NumberSeparators &separators)
+                        const base::NumberSeparators &separators)
 {
     CalculationState &state = calculationState();
     if (logLineCount == 0)
@@ -31,7 +31,7 @@ QStringList resultBlock(int logLineCount, const BlockContent &content,
     lines << QStringLiteral("{ ИCХОДНЫЕ ДАННЫЕ }");
     lines << content.description;
     for (const InputLine &input : content.inputs)
-        lines << input.caption + QLatin1Char(' ') + formatGeneral(input.value, separators)
+        lines << input.caption + QLatin1Char(' ') + base::formatGeneral(input.value, separators)
                      + QLatin1Char(' ') + input.unit;
     lines << QString();
     lines << QStringLiteral("{ РЕЗУЛЬТАТ РАСЧЁТА }");

@@ -2,7 +2,7 @@
 // The frame shared by the result blocks of all three coil tabs, with the
 // experiment numbering: the lines that a block appends after the log's last line.
 
-#include "coil/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <QList>
 #include <QStringList>
@@ -28,6 +28,6 @@ struct BlockContent
 // An empty log (logLineCount == 0) restarts the numbering at 1; every block
 // takes the experiment counter of the calculation state and advances it.
 QStringList resultBlock(int logLineCount, const BlockContent &content,
-                        const NumberSeparators &separators);
+                        const base::NumberSeparators &separators);
 
 } // namespace coil

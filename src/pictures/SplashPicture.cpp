@@ -1,6 +1,7 @@
 // The splash: the program's name and version over a resistor whose bands
 // read 12 kΩ ± 5 %, the colours the main window starts with.
 
+#include "base/AppInfo.h"
 #include "pictures/DrawingKit.h"
 #include "pictures/Pictures.h"
 
@@ -73,16 +74,16 @@ QImage splashPicture()
     painter.setFont(title);
     const QRectF titleBox(0, 14, 260, 44);
     painter.setPen(QColor(0xFF, 0xFF, 0xFF));
-    painter.drawText(titleBox.translated(1.5, 1.5), Qt::AlignCenter, QStringLiteral("Bandimor"));
+    painter.drawText(titleBox.translated(1.5, 1.5), Qt::AlignCenter, base::programName());
     painter.setPen(QColor(0x1C, 0x3A, 0x70));
-    painter.drawText(titleBox, Qt::AlignCenter, QStringLiteral("Bandimor"));
+    painter.drawText(titleBox, Qt::AlignCenter, base::programName());
 
     QFont version = title;
     version.setPixelSize(14);
     version.setBold(false);
     painter.setFont(version);
     painter.setPen(ink());
-    painter.drawText(QRectF(0, 56, 260, 18), Qt::AlignCenter, QStringLiteral("v1.7"));
+    painter.drawText(QRectF(0, 56, 260, 18), Qt::AlignCenter, QStringLiteral("v") + base::programVersion());
 
     drawResistor(painter, QRectF(80, 88, 100, 28));
     return image;

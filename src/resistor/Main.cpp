@@ -1,10 +1,8 @@
 #include "resistor/Main.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 #include "pictures/Icons.h"
-#include "resistor/BandCount.h"
-#include "resistor/ColourDecoding.h"
-#include "resistor/ColourEncoding.h"
+#include "resistor/ColourCode.h"
 #include "settings/IniFile.h"
 #include "ui/ComboBox.h"
 #include "ui/CommandGuard.h"
@@ -13,6 +11,7 @@
 #include "ui/SpinEdit.h"
 #include "ui/TooltipSwitch.h"
 #include "ui/BaseFont.h"
+#include "ui/WindowPosition.h"
 #include "ui/WindowShortcuts.h"
 
 #include <QAction>
@@ -28,7 +27,7 @@
 
 namespace {
 
-const QString windowPosSection = QStringLiteral("WindowPos");
+const ui::PositionKeys positionKeys{QStringLiteral("MaTop"), QStringLiteral("MaLeft")};
 const QString settingsSection = QStringLiteral("Settings");
 
 } // namespace
@@ -85,7 +84,7 @@ void TfmMain::FormCreate()
 {
     ReadParams();
     sostBoxa();
-    setWindowTitle(app::mainWindowCaption());
+    setWindowTitle(base::mainWindowCaption());
 }
 
 void TfmMain::FormShow()
@@ -110,8 +109,7 @@ void TfmMain::ReadParams()
 {
     const settings::IniFile ini(m_settingsPath);
     // Each entry defaults to the control's present state.
-    move(x(), ini.readInteger(windowPosSection, QStringLiteral("MaTop"), y()));
-    move(ini.readInteger(windowPosSection, QStringLiteral("MaLeft"), x()), y());
+    ui::readWindowPosition(this, ini, positionKeys);
     N2->setChecked(ini.readBool(settingsSection, QStringLiteral("Hints"), N2->isChecked()));
     spSkinRadioGroup1->setItemIndex(ini.readInteger(settingsSection, QStringLiteral("TipSoprotki"),
                                                     spSkinRadioGroup1->itemIndex()));
@@ -124,8 +122,7 @@ void TfmMain::ReadParams()
 void TfmMain::WriteParams()
 {
     settings::IniFile ini(m_settingsPath);
-    ini.writeInteger(windowPosSection, QStringLiteral("MaTop"), y());
-    ini.writeInteger(windowPosSection, QStringLiteral("MaLeft"), x());
+    ui::writeWindowPosition(this, ini, positionKeys);
     ini.writeBool(settingsSection, QStringLiteral("Hints"), N2->isChecked());
     ini.writeInteger(settingsSection, QStringLiteral("TipSoprotki"), spSkinRadioGroup1->itemIndex());
     ini.writeInteger(settingsSection, QStringLiteral("TipNomin"), spSkinRadioGroup2->itemIndex());
@@ -220,7 +217,7 @@ void TfmMain::N3Click()
 void TfmMain::N9Click()
 {
     // The shell reports a missing file or a missing viewer itself.
-    const QString path = QDir::cleanPath(app::executableDir() + QStringLiteral("/Spravka.chm"));
+    const QString path = QDir::cleanPath(base::executableDir() + QStringLiteral("/Spravka.chm"));
     ui::dialogs().openWithShell(QUrl::fromLocalFile(path));
 }
 

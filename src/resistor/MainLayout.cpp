@@ -3,7 +3,8 @@
 #include "resistor/Main.h"
 
 #include "pictures/Icons.h"
-#include "resistor/BandTables.h"
+#include "resistor/ColourCode.h"
+#include "ui/BaseFont.h"
 #include "ui/ComboBox.h"
 #include "ui/ControlText.h"
 #include "ui/RadioGroup.h"
@@ -26,24 +27,17 @@ namespace {
 // The leads of the drawn resistor.
 const QColor skyBlue(0xA6, 0xCA, 0xF0);
 
-QFont pixelFont(const QString &family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 // The skinned controls draw their texts larger than the window's base font.
 QFont skinFont()
 {
-    return pixelFont(QStringLiteral("Arial"), 14);
+    return ui::pixelFont(QStringLiteral("Arial"), 14);
 }
 
 // The band lists are one pixel smaller: "серебристый" fits a 97-pixel list
 // beside its arrow only at 13 pixels.
 QFont bandListFont()
 {
-    return pixelFont(QStringLiteral("Arial"), 13);
+    return ui::pixelFont(QStringLiteral("Arial"), 13);
 }
 
 // A push button with its icon centred above the caption: the buttons are

@@ -1,6 +1,6 @@
 #include "richtext/LogFileFormat.h"
 
-#include "richtext/CodePages.h"
+#include "base/CodePages.h"
 
 #include <QStringDecoder>
 
@@ -34,7 +34,7 @@ QString decodeWindows1251(QByteArrayView data)
     QString text(data.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char c : data)
-        *out++ = QChar(decodeByte(1251, static_cast<unsigned char>(c)));
+        *out++ = QChar(base::decodeByte(1251, static_cast<unsigned char>(c)));
     return text;
 }
 

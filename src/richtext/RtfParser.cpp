@@ -1,6 +1,6 @@
 #include "richtext/RtfParser.h"
 
-#include "richtext/CodePages.h"
+#include "base/CodePages.h"
 #include "richtext/RtfKeywords.h"
 
 #include <QColor>
@@ -250,7 +250,7 @@ void RtfParser::handleWord(const RtfKeyword *keyword, bool hasParameter, int par
     case RtfAction::Rtf:
         break;
     case RtfAction::AnsiCodePage:
-        m_ansiCodePage = hasCodePageTable(parameter) ? parameter : 1252;
+        m_ansiCodePage = base::hasCodePageTable(parameter) ? parameter : 1252;
         m_codePageFont = -2;
         break;
     case RtfAction::DefaultFont:
@@ -334,9 +334,9 @@ void RtfParser::handleSymbol(char symbol)
             return;
         const Destination d = state().destination;
         if (d == Destination::Text)
-            emitData(decodeByte(textCodePage(), static_cast<unsigned char>(byte)));
+            emitData(base::decodeByte(textCodePage(), static_cast<unsigned char>(byte)));
         else if (d == Destination::FontTable)
-            emitData(byte == ';' ? u';' : decodeByte(fontTableCodePage(), static_cast<unsigned char>(byte)));
+            emitData(byte == ';' ? u';' : base::decodeByte(fontTableCodePage(), static_cast<unsigned char>(byte)));
         return;
     }
     if (m_pendingSkip > 0) {
@@ -393,7 +393,7 @@ void RtfParser::readText()
             if (byte >= 0x20 && byte < 0x7F)
                 m_text.append(byte);
             else
-                emitData(decodeByte(codePage, byte));
+                emitData(base::decodeByte(codePage, byte));
         }
         break;
     }
@@ -402,7 +402,7 @@ void RtfParser::readText()
             if (m_data[p] == ';')
                 commitFontEntry();
             else
-                emitData(decodeByte(fontTableCodePage(), static_cast<unsigned char>(m_data[p])));
+                emitData(base::decodeByte(fontTableCodePage(), static_cast<unsigned char>(m_data[p])));
         }
         break;
     case Destination::ColourTable:
@@ -521,7 +521,7 @@ int RtfParser::textCodePage()
 
 int RtfParser::fontTableCodePage() const
 {
-    const int codePage = m_entryCharset >= 0 ? codePageOfCharset(m_entryCharset) : 0;
+    const int codePage = m_entryCharset >= 0 ? base::codePageOfCharset(m_entryCharset) : 0;
     return codePage != 0 ? codePage : m_ansiCodePage;
 }
 
@@ -539,7 +539,7 @@ void RtfParser::commitFontEntry()
         return;
     Font font;
     font.name = m_entryName.trimmed();
-    font.codePage = m_entryCharset >= 0 ? codePageOfCharset(m_entryCharset) : 0;
+    font.codePage = m_entryCharset >= 0 ? base::codePageOfCharset(m_entryCharset) : 0;
     m_fonts.insert(m_entryNumber, font);
     m_entryOpen = false;
     m_entryName.clear();

@@ -1,6 +1,6 @@
 #include "richtext/RtfWriter.h"
 
-#include "richtext/CodePages.h"
+#include "base/CodePages.h"
 
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -67,7 +67,7 @@ void appendEscaped(QStringView text, QByteArray &out, qsizetype *lineStart)
         }
         if (c < 0x20 || c == 0x7F)
             continue; // control characters are no text of a log
-        const int byte = encodeWindows1251(c);
+        const int byte = base::encodeWindows1251(c);
         if (byte >= 0x80) {
             out.append("\\'");
             out.append(kHexDigits[byte >> 4]);

@@ -1,6 +1,6 @@
 #include "settings/IniFile.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "settings/ProfileSyntax.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "settings/ProfileEncoding.h"
 
-#include "richtext/CodePages.h"
+#include "base/CodePages.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -24,7 +24,7 @@ QString fromWindows1251(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = QChar(richtext::decodeByte(1251, static_cast<unsigned char>(bytes.at(i))));
+        text[i] = QChar(base::decodeByte(1251, static_cast<unsigned char>(bytes.at(i))));
     return text;
 }
 

@@ -19,4 +19,11 @@ QFont windowBaseFont()
     return font;
 }
 
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
 } // namespace ui

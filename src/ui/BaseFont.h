@@ -10,4 +10,7 @@ namespace ui {
 
 QFont windowBaseFont();
 
+// A face at a size in pixels, as the fixed layouts measure their texts.
+QFont pixelFont(const QString &family, int pixels);
+
 } // namespace ui

@@ -23,7 +23,6 @@ public:
     // A narrow arrow area and a small text padding; the text gets all the
     // rest of the width. Meant for small fixed-size lists.
     void setCompact(bool compact);
-    bool isCompact() const { return m_compact; }
 
 signals:
     void changed();

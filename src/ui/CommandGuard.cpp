@@ -1,7 +1,7 @@
 #include "ui/CommandGuard.h"
 
-#include "app/AppError.h"
-#include "app/AppInfo.h"
+#include "base/AppError.h"
+#include "base/AppInfo.h"
 #include "ui/Dialogs.h"
 
 namespace ui {
@@ -9,8 +9,8 @@ namespace ui {
 void showGeneralError(QWidget *parent, const QString &text)
 {
     MessageRequest request;
-    request.text = app::errorBoxText(text);
-    request.caption = app::applicationTitle();
+    request.text = base::errorBoxText(text);
+    request.caption = base::applicationTitle();
     request.icon = Icon::Error;
     request.buttons = Buttons::Ok;
     dialogs().message(parent, request);

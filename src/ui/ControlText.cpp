@@ -4,6 +4,12 @@
 
 namespace ui {
 
+void setAccessibleTexts(QWidget *control, const QString &name, const QString &description)
+{
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+}
+
 void describeControl(QWidget *control, const QString &name, const QString &caption,
                      const QString &hint)
 {

@@ -10,6 +10,9 @@ namespace ui {
 
 // objectName, accessibleName (the caption) and, when given, the hint as
 // tooltip and accessibleDescription.
+// The caption and the hint as assistive tools read them.
+void setAccessibleTexts(QWidget *control, const QString &name, const QString &description);
+
 void describeControl(QWidget *control, const QString &name, const QString &caption,
                      const QString &hint = QString());
 

@@ -162,4 +162,9 @@ void setDialogs(DialogSeam *seam)
     installed = seam;
 }
 
+void showNotice(QWidget *parent, const QString &text, Icon icon)
+{
+    dialogs().message(parent, {text, QStringLiteral("К сведению..."), icon, Buttons::Ok, Answer::Ok});
+}
+
 } // namespace ui

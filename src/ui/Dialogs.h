@@ -60,6 +60,10 @@ public:
     virtual void beep() = 0;
 };
 
+// The program's own notice: the text with the caption "К сведению...", the
+// icon and an OK button.
+void showNotice(QWidget *parent, const QString &text, Icon icon);
+
 // A file-type filter whose patterns match in either case: "Rich Text Files
 // (*.RTF)" becomes "Rich Text Files (*.RTF *.rtf)".
 QString filterMatchingBothCases(const QString &filter);

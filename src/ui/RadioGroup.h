@@ -30,7 +30,6 @@ public:
 
     // Without a frame (and without a caption).
     void setBorderless(bool borderless);
-    bool isBorderless() const { return m_borderless; }
 
 signals:
     void itemClicked();

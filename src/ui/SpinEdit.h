@@ -25,8 +25,6 @@ public:
     void setKind(SpinKind kind);
     int decimals() const { return m_decimals; }
     void setDecimals(int decimals);
-    long double minValue() const { return m_min; }
-    long double maxValue() const { return m_max; }
     void setRange(long double min, long double max);
     long double increment() const { return m_increment; }
     void setIncrement(long double increment) { m_increment = increment; }

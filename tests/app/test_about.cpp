@@ -2,11 +2,8 @@
 // the keys that close the box or do not, and its modality.
 
 #include "app/About.h"
-#include "app/AboutTexts.h"
-#include "app/CreditsScroll.h"
-#include "app/CreditsText.h"
-#include "app/CreditsView.h"
-#include "app/LinkLabel.h"
+#include "app/Credits.h"
+#include "ui/LinkLabel.h"
 #include "support/FakeDialogs.h"
 
 #include <QApplication>

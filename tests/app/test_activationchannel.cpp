@@ -1,6 +1,5 @@
 // The channel by which a refused copy asks the running copy to come forward.
-#include "app/ActivationChannel.h"
-#include "app/LockNames.h"
+#include "app/InstanceGuard.h"
 
 #include <QFile>
 #include <QSignalSpy>

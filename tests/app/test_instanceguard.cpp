@@ -2,8 +2,6 @@
 // opened twice conflicts with itself, so a second guard stands for a second
 // copy of the program.
 #include "app/InstanceGuard.h"
-#include "app/LockNames.h"
-#include "app/NamedLock.h"
 
 #include <QDir>
 #include <QFile>

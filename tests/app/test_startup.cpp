@@ -1,9 +1,7 @@
 // The start-up sequence within one process: a copy refused by the guard, and
 // the running copy answering an activation request.
-#include "app/ActivationChannel.h"
-#include "app/BringToFront.h"
 #include "app/InstanceGuard.h"
-#include "app/LockNames.h"
+#include "app/BringToFront.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
 #include "support/FakeDialogs.h"

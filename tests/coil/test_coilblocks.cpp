@@ -4,16 +4,16 @@
 #include "coil/CalculationState.h"
 #include "coil/CoilBlocks.h"
 
-#include "CoilTestHelpers.h"
+#include "support/NumberHelpers.h"
 
 #include <QTest>
 
 using coil::InputLine;
-using coil::NumberSeparators;
-using coiltest::inLocale;
-using coiltest::longDouble;
+using base::NumberSeparators;
+using numbers::inLocale;
+using numbers::longDouble;
 
-Q_DECLARE_METATYPE(coil::NumberSeparators)
+Q_DECLARE_METATYPE(base::NumberSeparators)
 
 namespace {
 
@@ -82,7 +82,7 @@ void addInBothLocales(const char *name, const QString &calculation, const QStrin
                       int logLineCount, int counter, const QStringList &expected)
 {
     const QList<QPair<const char *, NumberSeparators>> locales{
-        {"comma", coiltest::commaLocale()}, {"point", coiltest::pointLocale()}};
+        {"comma", numbers::commaLocale()}, {"point", numbers::pointLocale()}};
     for (const auto &locale : locales) {
         QStringList lines;
         for (const QString &line : expected)
@@ -253,7 +253,7 @@ void TestCoilBlocks::numbering()
 
     for (int i = 0; i < logLineCounts.size(); ++i) {
         const QStringList block = calculateAndWrite(QStringLiteral("straight wire"), {"10", "1"},
-                                                    logLineCounts.at(i), coiltest::commaLocale());
+                                                    logLineCounts.at(i), numbers::commaLocale());
         QCOMPARE(block.at(1), Header.arg(numbers.at(i)));
     }
 }

@@ -5,7 +5,7 @@
 #include "coil/CoilCalculations.h"
 #include "coil/CoilFormulas.h"
 
-#include "CoilTestHelpers.h"
+#include "support/NumberHelpers.h"
 
 #include <QTest>
 
@@ -14,7 +14,7 @@
 using coil::CalculatedResult;
 using coil::CalculatedResults;
 using coil::CalculationOutcome;
-using coiltest::longDouble;
+using numbers::longDouble;
 
 Q_DECLARE_METATYPE(coil::CalculatedResults)
 
@@ -131,12 +131,12 @@ void TestCoilCalculations::results()
     const CalculationOutcome outcome = runTab(calculation, inputs);
     QVERIFY(!outcome.fault);
     if (!inductance.isEmpty()) {
-        QVERIFY2(closeTo(state.inductance, inductance), qPrintable(coiltest::printable(state.inductance)));
+        QVERIFY2(closeTo(state.inductance, inductance), qPrintable(numbers::printable(state.inductance)));
         QCOMPARE(outcome.stored, CalculatedResults(CalculatedResult::Inductance));
     } else {
-        QVERIFY2(closeTo(state.turns, turns), qPrintable(coiltest::printable(state.turns)));
+        QVERIFY2(closeTo(state.turns, turns), qPrintable(numbers::printable(state.turns)));
         QVERIFY2(closeTo(state.insulatedWireDiameter, wire),
-                 qPrintable(coiltest::printable(state.insulatedWireDiameter)));
+                 qPrintable(numbers::printable(state.insulatedWireDiameter)));
         QCOMPARE(outcome.stored, CalculatedResult::Turns | CalculatedResult::InsulatedWireDiameter);
     }
 }

@@ -2,7 +2,7 @@
 
 #include "coil/CheckedMath.h"
 
-#include "CoilTestHelpers.h"
+#include "support/NumberHelpers.h"
 
 #include <QTest>
 

@@ -3,20 +3,20 @@
 // type, faults, help and the settings it restores and stores. Dialogs are
 // answered by FakeDialogs; pictures and settings live in a temporary folder.
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 #include "coil/CalculationState.h"
-#include "coil/InductanceTab.h"
-#include "coil/Kontura.h"
-#include "coil/LogCommands.h"
-#include "coil/PictureTabWidget.h"
-#include "coil/ResultsLog.h"
-#include "coil/StraightWireTab.h"
-#include "coil/TurnsTab.h"
+#include "coil/window/InductanceTab.h"
+#include "coil/window/Kontura.h"
+#include "coil/window/PictureTabWidget.h"
+#include "coil/window/ResultsLog.h"
+#include "coil/window/StraightWireTab.h"
+#include "coil/window/TurnsTab.h"
 #include "settings/IniFile.h"
 #include "support/FakeDialogs.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -498,7 +498,7 @@ private slots:
         calculate(*window, 2, {10, 1});
 
         QCOMPARE(messageTexts(*fake), QStringList{QStringLiteral("RichEdit line insertion error.")});
-        QCOMPARE(fake->messages.first().caption, app::applicationTitle());
+        QCOMPARE(fake->messages.first().caption, base::applicationTitle());
         QVERIFY(window->RichEdit1->toPlainText().startsWith(QStringLiteral("\n         * * * * * Опыт № 1")));
     }
 
@@ -577,8 +577,10 @@ private slots:
     void openNewMakesOneMoreWindow()
     {
         QWidget mainWindow;
-        TfmContura *first = TfmContura::openNew(&mainWindow);
-        TfmContura *second = TfmContura::openNew(&mainWindow);
+        QList<QWidget *> aboutBoxOwners;
+        const auto showAboutBox = [&](QWidget *owner) { aboutBoxOwners << owner; };
+        TfmContura *first = TfmContura::openNew(&mainWindow, showAboutBox);
+        TfmContura *second = TfmContura::openNew(&mainWindow, showAboutBox);
 
         QVERIFY(first != second);
         for (TfmContura *window : {first, second}) {
@@ -586,6 +588,9 @@ private slots:
             QVERIFY(window->isWindow());
             QVERIFY(window->isVisible());
         }
+        // "О программе..." opens the about box over the coil window itself.
+        second->findChild<QAction *>(QStringLiteral("aboutEntry"))->trigger();
+        QCOMPARE(aboutBoxOwners, QList<QWidget *>{second});
     }
 
     void settingsRestored_data()

@@ -2,10 +2,9 @@
 // save, save as, clear, print, font and the edit menu, through a fake dialog
 // seam and files in a temporary folder.
 
-#include "app/AppError.h"
-#include "app/AppInfo.h"
-#include "coil/LogCommands.h"
-#include "coil/ResultsLog.h"
+#include "base/AppError.h"
+#include "base/AppInfo.h"
+#include "coil/window/ResultsLog.h"
 #include "support/FakeDialogs.h"
 #include "support/FileHelpers.h"
 
@@ -18,7 +17,6 @@
 #include <QTextBlock>
 #include <memory>
 
-using coil::LogCommands;
 using coil::ResultsLog;
 
 namespace {
@@ -50,7 +48,6 @@ class TestLogCommands : public QObject
 private:
     std::unique_ptr<FakeDialogs> fake;
     std::unique_ptr<ResultsLog> log;
-    std::unique_ptr<LogCommands> commands;
     std::unique_ptr<QTemporaryDir> dir;
 
     // A titled log whose file holds "saved", then changed to "saved!".
@@ -58,8 +55,8 @@ private:
     {
         const QString path = dir->filePath("titled.rtf");
         log->appendLine(QStringLiteral("saved"));
-        commands->SetLogFileName(path);
-        commands->FileSaveClick();
+        log->SetLogFileName(path);
+        log->saveFile();
         log->appendLine(QStringLiteral("more"));
         return path;
     }
@@ -69,12 +66,10 @@ private slots:
     {
         fake = std::make_unique<FakeDialogs>();
         log = std::make_unique<ResultsLog>();
-        commands = std::make_unique<LogCommands>(log.get());
         dir = std::make_unique<QTemporaryDir>();
     }
     void cleanup()
     {
-        commands.reset();
         log.reset();
         fake.reset();
         dir.reset();
@@ -82,19 +77,19 @@ private slots:
 
     void startsUntitled()
     {
-        QCOMPARE(commands->LogFileName(), kUntitled);
-        QCOMPARE(commands->caption(), QStringLiteral("{Безымянный} - Bandimor v1.7"));
-        QCOMPARE(commands->dialogDirectory(), app::executableDir());
+        QCOMPARE(log->LogFileName(), kUntitled);
+        QCOMPARE(log->caption(), QStringLiteral("{Безымянный} - Bandimor v1.7"));
+        QCOMPARE(log->dialogDirectory(), base::executableDir());
         QVERIFY(!log->isModified());
     }
 
     void setLogFileNameRebuildsCaption()
     {
-        QSignalSpy spy(commands.get(), &LogCommands::captionChanged);
-        commands->SetLogFileName(QStringLiteral("/data/coil.rtf"));
+        QSignalSpy spy(log.get(), &ResultsLog::captionChanged);
+        log->SetLogFileName(QStringLiteral("/data/coil.rtf"));
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("{coil.rtf} - Bandimor v1.7"));
-        QCOMPARE(commands->LogFileName(), QStringLiteral("/data/coil.rtf"));
+        QCOMPARE(log->LogFileName(), QStringLiteral("/data/coil.rtf"));
     }
 
     void askSaveChanges_data()
@@ -124,7 +119,7 @@ private slots:
 
         bool wasAborted = false;
         try {
-            commands->AskSaveChanges();
+            log->AskSaveChanges();
         } catch (const CommandAborted &) {
             wasAborted = true;
         }
@@ -142,12 +137,12 @@ private slots:
         if (titled)
             QCOMPARE(contentOf(path).contains("more"), !stillModified);
         else
-            QCOMPARE(commands->LogFileName(), kUntitled);
+            QCOMPARE(log->LogFileName(), kUntitled);
     }
 
     void askSaveChangesUnmodifiedAsksNothing()
     {
-        commands->AskSaveChanges();
+        log->AskSaveChanges();
         QVERIFY(fake->messages.isEmpty());
     }
 
@@ -170,27 +165,27 @@ private slots:
         fake->answers.enqueue(ui::Answer(answer));
         fake->openChoices.enqueue({path, 1});
 
-        QSignalSpy caption(commands.get(), &LogCommands::captionChanged);
-        const bool done = ui_runs([&] { commands->N2Click(); });
+        QSignalSpy caption(log.get(), &ResultsLog::captionChanged);
+        const bool done = ui_runs([&] { log->openFile(); });
         QCOMPARE(done, openDialogs == 1);
         QCOMPARE(fake->openRequests.size(), openDialogs);
         QCOMPARE(log->toPlainText(), text);
         QCOMPARE(log->isModified(), openDialogs == 0);
-        QCOMPARE(commands->LogFileName(), openDialogs ? path : kUntitled);
+        QCOMPARE(log->LogFileName(), openDialogs ? path : kUntitled);
         QCOMPARE(caption.size(), openDialogs);
     }
 
     void openDialogRequest()
     {
-        commands->setDialogDirectory(dir->path());
-        commands->N2Click();
+        log->setDialogDirectory(dir->path());
+        log->openFile();
         QCOMPARE(fake->openRequests.size(), 1);
         const ui::FileRequest &request = fake->openRequests.at(0);
         QCOMPARE(request.directory, dir->path());
         QCOMPARE(request.filters, QStringList({"Rich Text Files (*.RTF)", "Text Files (*.TXT)",
                                                "Все файлы (*.*)"}));
         QCOMPARE(request.selectedFilter, 0);
-        QCOMPARE(commands->LogFileName(), kUntitled);
+        QCOMPARE(log->LogFileName(), kUntitled);
     }
 
     void openTextThenSaveWritesRtf()
@@ -199,12 +194,12 @@ private slots:
         const QString path = dir->filePath("plain.TXT");
         putFile(path, "\xcf\xf0\xee\xe2\xe5\xf0\xea\xe0\r\nline 2");
         fake->openChoices.enqueue({path, 1});
-        commands->N2Click();
+        log->openFile();
         QCOMPARE(log->toPlainText(), QStringLiteral("Проверка\nline 2"));
-        QCOMPARE(commands->caption(), QStringLiteral("{plain.TXT} - Bandimor v1.7"));
+        QCOMPARE(log->caption(), QStringLiteral("{plain.TXT} - Bandimor v1.7"));
         QVERIFY(!log->isModified());
 
-        commands->FileSaveClick();
+        log->saveFile();
         QVERIFY(fake->saveRequests.isEmpty());
         QVERIFY(contentOf(path).startsWith("{\\rtf"));
         QVERIFY(fake->messages.isEmpty());
@@ -222,13 +217,13 @@ private slots:
         const QString text = log->toPlainText();
         const QString path = dir->filePath("round");
         fake->saveChoices.enqueue({path, 0});
-        commands->FileSaveAsClick();
-        QCOMPARE(commands->LogFileName(), path + ".RTF");
+        log->saveFileAs();
+        QCOMPARE(log->LogFileName(), path + ".RTF");
         QVERIFY(!log->isModified());
 
-        commands->spSkinButton1Click();
+        log->clearLog();
         fake->openChoices.enqueue({path + ".RTF", 0});
-        commands->N2Click();
+        log->openFile();
         QCOMPARE(log->toPlainText(), text);
         QCOMPARE(log->document()->firstBlock().begin().fragment().charFormat().fontWeight(),
                  int(QFont::Bold));
@@ -264,7 +259,7 @@ private slots:
         if (exists)
             fake->answers.enqueue(ui::Answer(answer));
 
-        commands->FileSaveAsClick();
+        log->saveFileAs();
         QCOMPARE(fake->saveRequests.size(), 1);
         QCOMPARE(fake->messages.size(), exists ? 1 : 0);
         if (exists) {
@@ -276,12 +271,12 @@ private slots:
             QCOMPARE(question.defaultButton, ui::Answer::No);
         }
         if (written.isEmpty()) {
-            QCOMPARE(commands->LogFileName(), kUntitled);
+            QCOMPARE(log->LogFileName(), kUntitled);
             QVERIFY(log->isModified());
             if (exists)
                 QCOMPARE(contentOf(dir->filePath(typed)), QByteArray("old"));
         } else {
-            QCOMPARE(commands->LogFileName(), dir->filePath(written));
+            QCOMPARE(log->LogFileName(), dir->filePath(written));
             QVERIFY(!log->isModified());
             const QByteArray data = contentOf(dir->filePath(written));
             QVERIFY(data.startsWith("{\\rtf"));
@@ -292,9 +287,9 @@ private slots:
     void saveUntitledCancelledStaysUntitled()
     {
         log->appendLine(QStringLiteral("x"));
-        commands->FileSaveClick();
+        log->saveFile();
         QCOMPARE(fake->saveRequests.size(), 1);
-        QCOMPARE(commands->LogFileName(), kUntitled);
+        QCOMPARE(log->LogFileName(), kUntitled);
         QVERIFY(log->isModified());
     }
 
@@ -314,16 +309,16 @@ private slots:
         putFile(dir->filePath("plain.txt"), "old text");
         const QString path = dir->filePath(target);
         const QString before = saveAs ? kUntitled : path;
-        commands->SetLogFileName(before);
+        log->SetLogFileName(before);
         log->appendLine(QStringLiteral("x"));
         fake->saveChoices.enqueue({path, 0});
 
         const QString error = errorOf([&] {
-            saveAs ? commands->FileSaveAsClick() : commands->FileSaveClick();
+            saveAs ? log->saveFileAs() : log->saveFile();
         });
         QVERIFY2(error.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
                  qPrintable(error));
-        QCOMPARE(commands->LogFileName(), before);
+        QCOMPARE(log->LogFileName(), before);
         QVERIFY(log->isModified());
         QCOMPARE(log->toPlainText(), QStringLiteral("x\n"));
         QCOMPARE(contentOf(dir->filePath("plain.txt")), QByteArray("old text"));
@@ -337,10 +332,10 @@ private slots:
         fake->answers.enqueue(ui::Answer::No);
         const QString path = dir->filePath("missing.rtf");
         fake->openChoices.enqueue({path, 0});
-        const QString error = errorOf([&] { commands->N2Click(); });
+        const QString error = errorOf([&] { log->openFile(); });
         QVERIFY2(error.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)), qPrintable(error));
         QCOMPARE(log->toPlainText(), QStringLiteral("kept\n"));
-        QCOMPARE(commands->LogFileName(), kUntitled);
+        QCOMPARE(log->LogFileName(), kUntitled);
         QVERIFY(log->isModified());
         QCOMPARE(log->capacity(), 65535);
     }
@@ -348,13 +343,13 @@ private slots:
     void clearAsksNothingAndNextSaveWritesEmptyLog()
     {
         const QString path = titledModifiedLog();
-        commands->spSkinButton1Click();
+        log->clearLog();
         QVERIFY(fake->messages.isEmpty());
         QCOMPARE(log->lineCount(), 0);
         QVERIFY(!log->isModified());
-        QCOMPARE(commands->LogFileName(), path);
+        QCOMPARE(log->LogFileName(), path);
 
-        commands->FileSaveClick();
+        log->saveFile();
         QVERIFY(fake->messages.isEmpty());
         QVERIFY(!contentOf(path).contains("saved"));
         ResultsLog reread;
@@ -379,7 +374,7 @@ private slots:
         for (int i = 0; i < lines; ++i)
             log->appendLine(QStringLiteral("Строка %1").arg(i));
         if (titled)
-            commands->SetLogFileName(dir->filePath("coil.rtf"));
+            log->SetLogFileName(dir->filePath("coil.rtf"));
         log->setModified(false);
         const QString pdf = dir->filePath("out.pdf");
         fake->acceptPrint = true;
@@ -388,11 +383,11 @@ private slots:
             printer->setOutputFileName(pdf);
         };
 
-        commands->N9Click();
+        log->printLog();
         QCOMPARE(fake->printDialogs, 1);
         const QByteArray bytes = contentOf(pdf);
         QVERIFY(bytes.startsWith("%PDF"));
-        QVERIFY(bytes.contains(pdfTitle(commands->LogFileName())));
+        QVERIFY(bytes.contains(pdfTitle(log->LogFileName())));
         const int pages = pdfPageCount(bytes);
         QVERIFY2(manyPages ? pages > 1 : pages == 1, qPrintable(QString::number(pages)));
         QVERIFY(!log->isModified());
@@ -405,7 +400,7 @@ private slots:
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(pdf);
         };
-        commands->N9Click();
+        log->printLog();
         QCOMPARE(fake->printDialogs, 1);
         QVERIFY(!QFile::exists(pdf));
     }
@@ -423,7 +418,7 @@ private slots:
         const QFont choice(QStringLiteral("Arial"), 12, QFont::Bold, true);
         if (chosen)
             fake->fontChoice = choice;
-        commands->N11Click();
+        log->chooseFont();
         QCOMPARE(fake->fontRequests, QList<QFont>{before});
         QCOMPARE(log->logFont(), chosen ? choice : before);
         QCOMPARE(log->document()->defaultFont(), log->logFont());

@@ -1,6 +1,6 @@
 // The results log's file names, dialog file types and file access.
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "coil/LogFileIo.h"
 #include "coil/LogFileNames.h"
 #include "support/FileHelpers.h"

@@ -1,7 +1,7 @@
 // The results log's line list view on a bare document: line count, the
 // append rules, the capacity and the undo history.
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "coil/LogLines.h"
 
 #include <QTest>

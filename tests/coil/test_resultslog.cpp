@@ -1,7 +1,7 @@
 // RichEdit1 as a control: its identity, default format, keys, one-step undo,
 // capacity, appending beside the user's caret, and its modified flag.
 
-#include "coil/ResultsLog.h"
+#include "coil/window/ResultsLog.h"
 #include "support/FakeDialogs.h"
 
 #include <QAction>
@@ -185,20 +185,6 @@ private slots:
         QCOMPARE(log.textCursor().anchor(), anchor);
         QCOMPARE(log.textCursor().position(), position);
         QVERIFY(log.isModified());
-    }
-
-    void appendCanFollowTheEnd()
-    {
-        ResultsLog log;
-        log.resize(200, 100);
-        log.show();
-        for (int i = 0; i < 50; ++i)
-            log.appendLine(QString::number(i));
-        QCOMPARE(log.verticalScrollBar()->value(), 0);
-        log.setScrollToEndOnAppend(true);
-        log.appendLine(QStringLiteral("last"));
-        QVERIFY(log.verticalScrollBar()->maximum() > 0);
-        QCOMPARE(log.verticalScrollBar()->value(), log.verticalScrollBar()->maximum());
     }
 
     void appendedTextTakesDefaultFormat()

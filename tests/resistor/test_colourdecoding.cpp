@@ -1,9 +1,7 @@
 // The band tables, the band-count rule and the decoding of the bands into the
 // nominal and tolerance texts.
 
-#include "resistor/BandCount.h"
-#include "resistor/BandTables.h"
-#include "resistor/ColourDecoding.h"
+#include "resistor/ColourCode.h"
 
 #include <QTest>
 

@@ -1,10 +1,7 @@
 // Encoding a typed nominal into band colours, and the round trip back
 // through the decoding.
 
-#include "resistor/BandCount.h"
-#include "resistor/BandTables.h"
-#include "resistor/ColourDecoding.h"
-#include "resistor/ColourEncoding.h"
+#include "resistor/ColourCode.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // count, encoding by button, Enter and F2, the tooltip switch, settings,
 // help and the openers of the other windows, and texts that fit their
 // controls.
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 #include "resistor/Main.h"
 #include "settings/IniFile.h"
 #include "support/FakeDialogs.h"
@@ -390,7 +390,7 @@ private slots:
         const QUrl url = m_dialogs->shellRequests[0];
         QVERIFY(url.isLocalFile());
         QCOMPARE(QDir::cleanPath(url.toLocalFile()),
-                 QDir::cleanPath(app::executableDir() + "Spravka.chm"));
+                 QDir::cleanPath(base::executableDir() + "Spravka.chm"));
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 

@@ -1,7 +1,7 @@
 // The settings file: reading by the profile rules, writing that keeps the
 // rest of the file, safe saving, and files that are not what they should be.
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "settings/IniFile.h"
 
 #include <QRandomGenerator>

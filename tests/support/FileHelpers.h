@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers for tests that write and read files in a temporary folder.
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QTest>

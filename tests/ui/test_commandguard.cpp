@@ -1,4 +1,4 @@
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "support/FakeDialogs.h"
 #include "ui/CommandGuard.h"
 

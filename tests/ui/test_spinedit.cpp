@@ -1,6 +1,7 @@
 // The spin box as the user drives it: typing, pasting, stepping by keys,
 // wheel and arrow buttons, and the repetition while an arrow is held.
 #include "support/FakeDialogs.h"
+#include "support/NumberHelpers.h"
 #include "ui/SpinEdit.h"
 
 #include <QApplication>
@@ -14,19 +15,10 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWheelEvent>
-#include <charconv>
-#include <cstring>
 
 Q_DECLARE_METATYPE(ui::SpinKind)
 
 namespace {
-
-long double exact(const char *text)
-{
-    long double value = 0;
-    std::from_chars(text, text + std::strlen(text), value);
-    return value;
-}
 
 class ProbedSpinEdit : public ui::SpinEdit
 {
@@ -150,7 +142,7 @@ private slots:
         m_spin->selectAll();
         QTest::keyClicks(m_spin, typed);
 
-        QVERIFY2(m_spin->value() == exact(qPrintable(value)),
+        QVERIFY2(m_spin->value() == numbers::longDouble(value),
                  qPrintable(QString::number(double(m_spin->value()))));
         QCOMPARE(m_spin->text(), text);
         QCOMPARE(changes.size(), notifications);
@@ -194,7 +186,7 @@ private slots:
         m_spin->selectAll();
         QTest::keyClick(m_spin, Qt::Key_V, Qt::ControlModifier);
 
-        QVERIFY(m_spin->value() == exact(qPrintable(value)));
+        QVERIFY(m_spin->value() == numbers::longDouble(value));
         QCOMPARE(m_spin->text(), text);
         QCOMPARE(changes.size(), notifications);
         QCOMPARE(m_dialogs->beeps, 0);
@@ -272,7 +264,7 @@ private slots:
         m_spin->selectAll();
         QTest::keyClicks(m_spin, "1,2345");
         QTest::keyClick(m_spin, Qt::Key_Up);
-        QVERIFY(m_spin->value() == exact("1.2345") + 0.5L);
+        QVERIFY(m_spin->value() == numbers::longDouble(QStringLiteral("1.2345")) + 0.5L);
         QCOMPARE(m_spin->text(), QString("1,7"));
     }
 

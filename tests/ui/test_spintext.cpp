@@ -2,23 +2,11 @@
 // numbers, which typed characters may enter.
 #include "ui/SpinText.h"
 
+#include "support/NumberHelpers.h"
+
 #include <QTest>
-#include <charconv>
-#include <cstring>
 
 Q_DECLARE_METATYPE(ui::SpinKind)
-
-namespace {
-
-// Exact long double from a C-notation literal, independent of the C locale.
-long double exact(const char *text)
-{
-    long double value = 0;
-    std::from_chars(text, text + std::strlen(text), value);
-    return value;
-}
-
-} // namespace
 
 class TestSpinText : public QObject
 {
@@ -61,7 +49,7 @@ private slots:
         QFETCH(int, decimals);
         QFETCH(QString, separator);
         QFETCH(QString, expected);
-        QCOMPARE(ui::spinValueText(exact(qPrintable(value)), kind, decimals, separator), expected);
+        QCOMPARE(ui::spinValueText(numbers::longDouble(value), kind, decimals, separator), expected);
     }
 
     void textValue_data()
@@ -109,7 +97,7 @@ private slots:
         const std::optional<long double> result = ui::spinTextValue(text, kind, separator);
         QCOMPARE(result.has_value(), isNumber);
         if (isNumber)
-            QVERIFY2(*result == exact(qPrintable(value)), qPrintable(text));
+            QVERIFY2(*result == numbers::longDouble(value), qPrintable(text));
     }
 
     void typedCharacters_data()

@@ -1,0 +1,39 @@
+#include "base/AppInfo.h"
+
+#include <QCoreApplication>
+
+namespace base {
+
+QString programName()
+{
+    return QStringLiteral("Bandimor");
+}
+
+QString programVersion()
+{
+    return QStringLiteral("1.7");
+}
+
+QString applicationTitle()
+{
+    return programName() + QStringLiteral(" v") + programVersion();
+}
+
+QString mainWindowCaption()
+{
+    return programName() + QStringLiteral(" v ") + programVersion();
+}
+
+QString executableDir()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+QString errorBoxText(const QString &text)
+{
+    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
+        return text + QLatin1Char('.');
+    return text;
+}
+
+} // namespace base

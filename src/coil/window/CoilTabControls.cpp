@@ -1,0 +1,100 @@
+#include "coil/window/CoilTabControls.h"
+
+#include "ui/ControlText.h"
+#include "ui/Dialogs.h"
+#include "ui/SpinEdit.h"
+
+#include <QBitmap>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+namespace coil {
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
+                  const QRect &bounds, const QString &hint)
+{
+    auto *label = new QLabel(text, parent);
+    ui::describeControl(label, name, text, hint);
+    label->move(bounds.topLeft());
+    // Labels size themselves to their text; the design gives only where
+    // they start, except where a width is given for wrapping.
+    if (bounds.width() > 0)
+        label->resize(bounds.size());
+    else
+        label->adjustSize();
+    return label;
+}
+
+void wrapDescription(QLabel *label, int roomHeight)
+{
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->height())
+        label->resize(label->width(), qMin(needed, roomHeight));
+}
+
+ui::SpinEdit *makeSpinEdit(QWidget *parent, const QString &name, const SpinSettings &settings,
+                           const QRect &bounds)
+{
+    auto *spin = new ui::SpinEdit(parent);
+    spin->setObjectName(name);
+    spin->setKind(ui::SpinKind::Decimal);
+    spin->setDecimals(settings.decimals);
+    spin->setRange(0, settings.maximum);
+    spin->setIncrement(settings.increment);
+    spin->setMaxLength(settings.maxLength);
+    spin->setValue(0);
+    spin->setGeometry(bounds);
+    return spin;
+}
+
+QGroupBox *makeInputFrame(QWidget *parent, const QString &name, const QRect &bounds)
+{
+    const QString caption = QStringLiteral("Ввод параметров");
+    auto *frame = new QGroupBox(caption, parent);
+    ui::describeControl(frame, name, caption);
+    frame->setGeometry(bounds);
+    return frame;
+}
+
+void pairCaption(QLabel *caption, ui::SpinEdit *spin)
+{
+    caption->setBuddy(spin);
+    spin->setAccessibleName(caption->text());
+}
+
+InputLine inputLine(const QLabel *caption, const ui::SpinEdit *spin, const QLabel *unit)
+{
+    return InputLine{caption->text(), spin->value(), unit->text()};
+}
+
+QLabel *makePicture(QWidget *parent, const QString &name, const QRect &bounds,
+                    const QString &hint)
+{
+    auto *picture = new QLabel(parent);
+    ui::describeControl(picture, name, QString(), hint);
+    picture->setGeometry(bounds);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setAttribute(Qt::WA_TranslucentBackground);
+    return picture;
+}
+
+bool loadPicture(QLabel *picture, const QString &path)
+{
+    const QImage image(path);
+    if (image.isNull()) {
+        ui::showNotice(picture->window(), QStringLiteral("Ошибка загрузки рисунка, положите его на место!"),
+                       ui::Icon::Error);
+        return false;
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    const QColor background = image.pixelColor(0, image.height() - 1);
+    pixmap.setMask(pixmap.createMaskFromColor(background));
+    picture->setPixmap(pixmap);
+    return true;
+}
+
+} // namespace coil

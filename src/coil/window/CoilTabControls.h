@@ -1,0 +1,60 @@
+#pragma once
+// The building blocks of the coil window's three tabs: caption and unit
+// labels, the numeric inputs, the "Ввод параметров" frame, and the pictures
+// loaded from beside the executable.
+
+#include "coil/window/DesignScale.h"
+#include "coil/ResultBlock.h"
+
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace ui {
+class SpinEdit;
+}
+
+namespace coil {
+
+struct SpinSettings
+{
+    int decimals;
+    long double maximum;
+    long double increment;
+    int maxLength;
+};
+
+// A label at its design place; the hint becomes its tooltip.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
+                  const QRect &bounds, const QString &hint = QString());
+
+// Centres and wraps a description label; it grows downwards, up to
+// roomHeight, when a wide face needs more lines than the design allowed.
+void wrapDescription(QLabel *label, int roomHeight);
+
+// A decimal spin box from 0 to its maximum, holding 0.
+ui::SpinEdit *makeSpinEdit(QWidget *parent, const QString &name, const SpinSettings &settings,
+                           const QRect &bounds);
+
+// The frame that holds a tab's inputs.
+QGroupBox *makeInputFrame(QWidget *parent, const QString &name, const QRect &bounds);
+
+// Names the spin box after its caption label, for assistive tools.
+void pairCaption(QLabel *caption, ui::SpinEdit *spin);
+
+// One line of a result block: caption text, value, unit text.
+InputLine inputLine(const QLabel *caption, const ui::SpinEdit *spin, const QLabel *unit);
+
+// A picture control: transparent, the picture drawn at its top left.
+QLabel *makePicture(QWidget *parent, const QString &name, const QRect &bounds,
+                    const QString &hint = QString());
+
+// Loads a bitmap into the picture control; its bottom-left pixel's colour is
+// taken as transparent. When the file cannot be loaded the picture shown
+// before stays and "Ошибка загрузки рисунка, положите его на место!" is shown
+// over the control's window. Returns whether the picture was loaded.
+bool loadPicture(QLabel *picture, const QString &path);
+
+} // namespace coil

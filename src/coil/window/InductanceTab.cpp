@@ -1,0 +1,123 @@
+#include "coil/window/InductanceTab.h"
+
+#include "coil/window/CoilTabControls.h"
+#include "ui/ControlText.h"
+#include "ui/RadioGroup.h"
+#include "ui/SpinEdit.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace coil {
+namespace {
+
+const QString DiameterHint = QStringLiteral("Диаметр каркаса катушки - D на рисунке");
+
+} // namespace
+
+InductanceTab::InductanceTab(const QString &programDir, const DesignScale &scale, QWidget *parent)
+    : QWidget(parent)
+    , m_programDir(programDir)
+{
+    setObjectName(QStringLiteral("Tab1"));
+
+    Image1 = makePicture(this, QStringLiteral("Image1"), scale.rect(8, 8, 120, 65),
+                         QStringLiteral("Наглядное отображение вида катушки"));
+
+    RadioGroup1 = new ui::RadioGroup(this);
+    const QString groupCaption = QStringLiteral("Тип намотки");
+    ui::describeControl(RadioGroup1, QStringLiteral("RadioGroup1"), groupCaption,
+                        QStringLiteral("Тип намотки, Вы видите его слева на рисунке"));
+    RadioGroup1->setTitle(groupCaption);
+    RadioGroup1->setItems({QStringLiteral("однослойная"), QStringLiteral("многослойная")}, 1);
+    RadioGroup1->setItemIndex(0);
+    RadioGroup1->setGeometry(scale.rect(128, 8, 103, 65));
+
+    QGroupBox *frame = makeInputFrame(this, QStringLiteral("inductanceInputs"),
+                                      scale.rect(6, 80, 225, 137));
+    const auto caption = [&](const QString &name, int top) {
+        return makeLabel(frame, name, QString(), scale.rect(8, top, 0, 0));
+    };
+    const auto unit = [&](const QString &name, const QString &text, int top) {
+        return makeLabel(frame, name, text, scale.rect(192, top, 0, 0));
+    };
+    const auto spin = [&](const QString &name, SpinSettings settings, int top) {
+        return makeSpinEdit(frame, name, settings, scale.rect(104, top, 81, 17));
+    };
+
+    Label1 = caption(QStringLiteral("Label1"), 32);
+    Label2 = caption(QStringLiteral("Label2"), 60);
+    Label3 = caption(QStringLiteral("Label3"), 84);
+    Label4 = caption(QStringLiteral("Label4"), 108);
+    Edit1 = spin(QStringLiteral("Edit1"), {1, 100.0L, 0.1L, 6}, 32);
+    Edit2 = spin(QStringLiteral("Edit2"), {1, 100.0L, 0.1L, 5}, 56);
+    Edit3 = spin(QStringLiteral("Edit3"), {1, 100000.0L, 1.0L, 8}, 80);
+    Edit4 = spin(QStringLiteral("Edit4"), {2, 100.0L, 0.1L, 6}, 104);
+    Label11 = unit(QStringLiteral("Label11"), QStringLiteral("см"), 32);
+    Label21 = unit(QStringLiteral("Label21"), QStringLiteral("см"), 60);
+    Label31 = unit(QStringLiteral("Label31"), QStringLiteral("шт."), 84);
+    Label41 = unit(QStringLiteral("Label41"), QString(), 108);
+
+    // The turns caption is the same for both winding types.
+    setCaption(Label3, Edit3, QStringLiteral("Кол-во витков:"),
+               QStringLiteral("Число витков катушки - n  на одном рисунке "));
+
+    connect(RadioGroup1, &ui::RadioGroup::itemClicked, this, &InductanceTab::RadioGroup1Click);
+}
+
+void InductanceTab::setCaption(QLabel *label, ui::SpinEdit *spin, const QString &text,
+                               const QString &hint)
+{
+    ui::describeControl(label, label->objectName(), text, hint);
+    label->setText(text);
+    label->adjustSize();
+    pairCaption(label, spin);
+}
+
+void InductanceTab::RadioGroup1Click()
+{
+    const bool multiLayer = RadioGroup1->itemIndex() == 1;
+    if (multiLayer) {
+        setCaption(Label1, Edit1, QStringLiteral("Ширина намотки:"),
+                   QStringLiteral("Эдесь указывается ширина намотки катушки - B на рисунке"));
+        setCaption(Label2, Edit2, QStringLiteral("Диаметр каркаса:"), DiameterHint);
+        setCaption(Label4, Edit4, QStringLiteral("Толщина намотки:"),
+                   QStringLiteral("Толщина намотки провода - C на рисунке"));
+        Label41->setText(QStringLiteral("см"));
+    } else {
+        setCaption(Label1, Edit1, QStringLiteral("Длина намотки :"),
+                   QStringLiteral("На расчёт сильно НЕ влияет, задаётся ориентировочно !!!"));
+        setCaption(Label2, Edit2, QStringLiteral("Диаметр намотки:"), DiameterHint);
+        setCaption(Label4, Edit4, QStringLiteral("Диаметр провода:"),
+                   QStringLiteral("Диаметр провода для намотки - d на рисунке"));
+        Label41->setText(QStringLiteral("мм"));
+    }
+    Label41->setAccessibleName(Label41->text());
+    Label41->adjustSize();
+
+    m_winding = multiLayer ? WindingType::MultiLayer : WindingType::SingleLayer;
+
+    loadPicture(Image1, m_programDir + (multiLayer ? QStringLiteral("/Images/dvaSloya.bmp")
+                                                   : QStringLiteral("/Images/odinSloy.bmp")));
+}
+
+CalculationOutcome InductanceTab::calculate() const
+{
+    if (m_winding == WindingType::MultiLayer)
+        return rasscontur2(Edit1->value(), Edit2->value(), Edit3->value(), Edit4->value());
+    return rasscontur1(Edit1->value(), Edit2->value(), Edit3->value(), Edit4->value());
+}
+
+QList<InputLine> InductanceTab::inputLines() const
+{
+    return {inputLine(Label1, Edit1, Label11), inputLine(Label2, Edit2, Label21),
+            inputLine(Label3, Edit3, Label31), inputLine(Label4, Edit4, Label41)};
+}
+
+QList<QWidget *> InductanceTab::focusOrder() const
+{
+    return {RadioGroup1->button(0), RadioGroup1->button(1), Edit1, Edit2, Edit3, Edit4};
+}
+
+} // namespace coil

@@ -1,0 +1,115 @@
+#pragma once
+// RichEdit1, the coil window's results log: an editable rich-text document
+// that the calculations append their blocks to. It keeps the log's default
+// character format, its capacity, the one-step undo of the edit menu, and
+// makes Del delete only a selection; and its file: the name, the question
+// about unsaved changes, open, save, save as, print and font.
+//
+// The file commands are meant to run inside ui::runCommand: errors are thrown
+// as AppError, the answer Cancel as CommandAborted.
+
+#include <QPlainTextEdit>
+
+namespace coil {
+
+class ResultsLog : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit ResultsLog(QWidget *parent = nullptr);
+
+    // The line list view used by the block writers.
+    int lineCount() const;
+    // Appends text as the new last line in the default character format; not
+    // undoable, sets the modified flag; the caret and selection stay where
+    // they were. Throws AppError "RichEdit line insertion error" when the line
+    // does not fit into the capacity.
+    void appendLine(const QString &text);
+
+    // The document's own modified flag (QPlainTextEdit::modificationChanged
+    // reports its changes).
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // The default character format: face, size, style, effects, colour and the
+    // character set number (only its low 8 bits are kept). A change sets the
+    // modified flag.
+    static QFont designFont();
+    QFont logFont() const;
+    void setLogFont(const QFont &font);
+    QColor logTextColor() const { return m_textColor; }  // invalid: the palette's
+    void setLogTextColor(const QColor &color);
+    int logCharset() const { return m_charset; }
+    void setLogCharset(int charset);
+    static constexpr int kDefaultCharset = 1;
+
+    // Characters the log may hold; typing and pasting beyond it are refused.
+    int capacity() const { return m_capacity; }
+    void setCapacity(int capacity) { m_capacity = capacity; }
+
+    // Replaces the whole content with a file's data (RTF, else plain text),
+    // not undoable; raises the capacity to that of an opened log.
+    void loadContent(const QByteArray &fileData);
+    // The whole content as RTF.
+    QByteArray rtfContent() const;
+    // Empties the log, not undoable, and clears the modified flag.
+    void clearLog();
+
+    // The edit menu's commands.
+    void undoOrRedo();        // one step: undo, and given again right after, redo
+    void cutSelection();
+    void copySelection();
+    void pasteClipboard();
+    void deleteSelection();   // with no selection nothing happens
+
+    // Full path of the log's file, or "Безымянный" while it has none.
+    QString LogFileName() const { return m_fileName; }
+    void SetLogFileName(const QString &name);
+    // "{name} - Bandimor v1.7", for the window's title.
+    QString caption() const;
+
+    // Where the open and save dialogs start (the executable's folder at first).
+    QString dialogDirectory() const { return m_dialogDirectory; }
+    void setDialogDirectory(const QString &directory) { m_dialogDirectory = directory; }
+
+    // When the log is modified: "Сохранить изменения в ... ?" Yes saves (a
+    // cancelled save dialog goes on all the same), No goes on, Cancel throws
+    // CommandAborted.
+    void AskSaveChanges();
+    // Reads the file into the log, takes its name, clears the modified flag.
+    void LoadLogFile(const QString &name);
+
+    // The file menu's commands, each with its dialog.
+    void openFile();
+    void saveFile();
+    void saveFileAs();
+    void printLog();
+    void chooseFont();
+
+signals:
+    void captionChanged(const QString &caption);
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    int roomForInsertion() const;
+    void watchDocument();
+    void applyDefaultFormat();
+    void writeLog(const QString &path);
+
+    int m_capacity;
+    QFont m_font;
+    int m_charset = kDefaultCharset;
+    QColor m_textColor;
+    QString m_fileName;
+    QString m_dialogDirectory;
+    // True right after undoOrRedo undid a change, so the next one redoes it.
+    bool m_lastStepWasUndo = false;
+    bool m_steppingUndo = false;
+};
+
+} // namespace coil

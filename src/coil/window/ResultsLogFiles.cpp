@@ -1,0 +1,133 @@
+// The results log's file: its name and caption, the question about unsaved
+// changes, open, save, save as, print and font.
+
+#include "coil/window/ResultsLog.h"
+
+#include "base/AppError.h"
+#include "base/AppInfo.h"
+#include "coil/LogFileIo.h"
+#include "coil/LogFileNames.h"
+#include "coil/window/LogPrinting.h"
+#include "ui/Dialogs.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace coil {
+namespace {
+
+ui::FileRequest fileRequest(const QString &directory)
+{
+    ui::FileRequest request;
+    request.directory = directory;
+    request.filters = qtNameFilters(logFileFilterString());
+    request.selectedFilter = 0;
+    return request;
+}
+
+ui::Answer ask(QWidget *parent, const QString &text, const QString &caption, ui::Buttons buttons)
+{
+    ui::MessageRequest request;
+    request.text = text;
+    request.caption = caption;
+    request.icon = ui::Icon::Question;
+    request.buttons = buttons;
+    request.defaultButton = ui::Answer::No;
+    return ui::dialogs().message(parent, request);
+}
+
+} // namespace
+
+void ResultsLog::SetLogFileName(const QString &name)
+{
+    m_fileName = name;
+    emit captionChanged(caption());
+}
+
+QString ResultsLog::caption() const
+{
+    return logCaption(m_fileName);
+}
+
+void ResultsLog::AskSaveChanges()
+{
+    if (!isModified())
+        return;
+    const QString text = QStringLiteral("Сохранить изменения в ") + m_fileName + QStringLiteral(" ?");
+    switch (ask(window(), text, QStringLiteral("Подтверждение"), ui::Buttons::YesNoCancel)) {
+    case ui::Answer::Yes:
+        saveFile();
+        return;
+    case ui::Answer::Cancel:
+        throw CommandAborted();
+    case ui::Answer::No:
+    case ui::Answer::Ok:
+        return;
+    }
+}
+
+void ResultsLog::LoadLogFile(const QString &name)
+{
+    // Read first: a file that cannot be read leaves the log as it was.
+    const QByteArray fileData = readLogFileBytes(name);
+    loadContent(fileData);
+    SetLogFileName(name);
+    setModified(false);
+}
+
+void ResultsLog::openFile()
+{
+    AskSaveChanges();
+    const ui::FileChoice choice = ui::dialogs().openFile(window(), fileRequest(m_dialogDirectory));
+    if (choice.path.isEmpty())
+        return;
+    LoadLogFile(choice.path);
+}
+
+void ResultsLog::saveFile()
+{
+    if (m_fileName == untitledLogName()) {
+        saveFileAs();
+        return;
+    }
+    writeLog(m_fileName);
+}
+
+void ResultsLog::saveFileAs()
+{
+    const ui::FileChoice choice = ui::dialogs().saveFile(window(), fileRequest(m_dialogDirectory));
+    if (choice.path.isEmpty())
+        return;
+    const QString path = withDefaultExtension(choice.path, logFileFilterString(), choice.selectedFilter);
+    // A folder of that name is no file to overwrite: writing reports it.
+    if (QFileInfo(path).isFile()
+        && ask(window(), QStringLiteral("Файл уже существует.  Перезаписать его?"),
+               QStringLiteral("Вопрос"), ui::Buttons::YesNo) != ui::Answer::Yes)
+        return;
+    writeLog(path);
+    SetLogFileName(path);
+}
+
+void ResultsLog::writeLog(const QString &path)
+{
+    writeLogFileBytes(path, rtfContent());
+    setModified(false);
+}
+
+void ResultsLog::printLog()
+{
+    QPrinter printer;
+    if (!ui::dialogs().setUpPrinter(window(), &printer))
+        return;
+    printer.setDocName(m_fileName);
+    printLogDocument(*document(), &printer, logTextColor());
+}
+
+void ResultsLog::chooseFont()
+{
+    const std::optional<QFont> font = ui::dialogs().chooseFont(window(), logFont());
+    if (font)
+        setLogFont(*font);
+}
+
+} // namespace coil

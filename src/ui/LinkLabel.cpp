@@ -1,0 +1,51 @@
+#include "ui/LinkLabel.h"
+
+#include <QMouseEvent>
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::setHovered(bool hovered)
+{
+    if (hovered == m_hovered)
+        return;
+    if (hovered)
+        m_normalColor = palette().color(QPalette::WindowText);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, hovered ? QColor(Qt::blue) : m_normalColor);
+    setPalette(colours);
+    m_hovered = hovered;
+}
+
+void LinkLabel::enterEvent(QEnterEvent *event)
+{
+    setHovered(true);
+    QLabel::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent *event)
+{
+    setHovered(false);
+    QLabel::leaveEvent(event);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    // Like a button: the click counts when released over the link.
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+                    && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
