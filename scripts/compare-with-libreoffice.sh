@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build="${1:-build}"
-tool="$build/tests/richtext/rtf_roundtrip_tool"
+tool="$build/tools/rtfroundtrip/rtf_roundtrip_tool"
 [ -x "$tool" ] || { echo "missing $tool: build the target rtf_roundtrip_tool first" >&2; exit 2; }
 command -v soffice >/dev/null || { echo "soffice not found: install libreoffice-writer-nogui" >&2; exit 2; }
 

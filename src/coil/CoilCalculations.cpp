@@ -21,6 +21,22 @@ CalculationOutcome runCalculation(Steps steps)
     return outcome;
 }
 
+// Both windings of tab 1 keep their four inputs in the same fields.
+CalculationOutcome tabOneInductance(long double (*formula)(long double, long double, long double, long double),
+                                    long double length, long double diameter, long double turns,
+                                    long double wire)
+{
+    CalculationState &s = calculationState();
+    s.length = length;
+    s.diameter = diameter;
+    s.turns = turns;
+    s.wire = wire;
+    return runCalculation([&s, formula](CalculatedResults &stored) {
+        s.inductance = formula(s.length, s.diameter, s.turns, s.wire);
+        stored |= CalculatedResult::Inductance;
+    });
+}
+
 } // namespace
 
 QString arithmeticFaultMessage()
@@ -31,29 +47,13 @@ QString arithmeticFaultMessage()
 CalculationOutcome rasscontur1(long double length, long double diameter,
                                long double turns, long double wireDiameter)
 {
-    CalculationState &s = calculationState();
-    s.length = length;
-    s.diameter = diameter;
-    s.turns = turns;
-    s.wire = wireDiameter;
-    return runCalculation([&s](CalculatedResults &stored) {
-        s.inductance = singleLayerInductance(s.length, s.diameter, s.turns, s.wire);
-        stored |= CalculatedResult::Inductance;
-    });
+    return tabOneInductance(singleLayerInductance, length, diameter, turns, wireDiameter);
 }
 
 CalculationOutcome rasscontur2(long double width, long double diameter,
                                long double turns, long double thickness)
 {
-    CalculationState &s = calculationState();
-    s.length = width;
-    s.diameter = diameter;
-    s.turns = turns;
-    s.wire = thickness;
-    return runCalculation([&s](CalculatedResults &stored) {
-        s.inductance = multiLayerInductance(s.length, s.diameter, s.turns, s.wire);
-        stored |= CalculatedResult::Inductance;
-    });
+    return tabOneInductance(multiLayerInductance, width, diameter, turns, thickness);
 }
 
 CalculationOutcome rassetpotab2(long double length, long double diameter,

@@ -1,5 +1,6 @@
 // The channel by which a refused copy asks the running copy to come forward.
 #include "app/InstanceGuard.h"
+#include "support/TestData.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -12,10 +13,8 @@ class TestActivationChannel : public QObject
 private slots:
     void requestReachesTheListeningCopy_data()
     {
-        QTest::addColumn<bool>("leftoverFile");
-        QTest::newRow("fresh folder") << false;
         // A copy that was killed leaves its socket file behind.
-        QTest::newRow("file left by a killed copy") << true;
+        addBooleanRows("leftoverFile", "file left by a killed copy", "fresh folder");
     }
     void requestReachesTheListeningCopy()
     {

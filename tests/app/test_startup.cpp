@@ -5,6 +5,7 @@
 #include "app/Splash.h"
 #include "app/Startup.h"
 #include "support/FakeDialogs.h"
+#include "support/TestData.h"
 
 #include <QMainWindow>
 #include <QSignalSpy>
@@ -70,9 +71,7 @@ private slots:
 
     void bringToFrontRestoresAMinimisedWindow_data()
     {
-        QTest::addColumn<bool>("minimised");
-        QTest::newRow("minimised window") << true;
-        QTest::newRow("normal window") << false;
+        addBooleanRows("minimised", "minimised window", "normal window");
     }
     void bringToFrontRestoresAMinimisedWindow()
     {

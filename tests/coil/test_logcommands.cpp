@@ -7,6 +7,7 @@
 #include "coil/window/ResultsLog.h"
 #include "support/FakeDialogs.h"
 #include "support/FileHelpers.h"
+#include "support/TestData.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -407,9 +408,7 @@ private slots:
 
     void font_data()
     {
-        QTest::addColumn<bool>("chosen");
-        QTest::newRow("chosen") << true;
-        QTest::newRow("cancelled") << false;
+        addBooleanRows("chosen", "chosen", "cancelled");
     }
     void font()
     {

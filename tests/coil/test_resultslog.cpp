@@ -3,6 +3,7 @@
 
 #include "coil/window/ResultsLog.h"
 #include "support/FakeDialogs.h"
+#include "support/TestData.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -144,9 +145,7 @@ private slots:
 
     void appendedLinesAndClearingAreNotUndoable_data()
     {
-        QTest::addColumn<bool>("clear");
-        QTest::newRow("append") << false;
-        QTest::newRow("clear") << true;
+        addBooleanRows("clear", "clear", "append");
     }
     void appendedLinesAndClearingAreNotUndoable()
     {

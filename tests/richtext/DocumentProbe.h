@@ -64,6 +64,21 @@ inline Look lookOf(const QTextCharFormat &format, const QFont &defaultFont)
     return look;
 }
 
+// A look as the test tables give it: style letters b, i, u and s for bold,
+// italic, underline and strike-out; an empty colour for the automatic one.
+inline Look lookOf(const QString &family, qreal points, const QString &style, const QString &colour)
+{
+    Look look;
+    look.family = family;
+    look.points = points;
+    look.bold = style.contains(u'b');
+    look.italic = style.contains(u'i');
+    look.underline = style.contains(u'u');
+    look.strikeOut = style.contains(u's');
+    look.colour = colour;
+    return look;
+}
+
 // The look of the first character of the first occurrence of text; an
 // empty family tells that the text was not found.
 inline Look lookAt(const QTextDocument &document, const QString &text)

@@ -2,6 +2,7 @@
 // formatting of chosen words.
 
 #include "DocumentProbe.h"
+#include "support/SampleLog.h"
 #include "richtext/LogFileFormat.h"
 
 #include <QFile>
@@ -25,16 +26,7 @@ QByteArray corpusFile(const QString &name)
 // The lines of source.fodt, the document the word processors saved.
 QStringList sourceLines()
 {
-    return {u("Журнал расчётов"),
-            "",
-            u("         * * * * * Опыт № 1 * * * * *"),
-            "//",
-            u("{ ИCХОДНЫЕ ДАННЫЕ }"),
-            u("Тип намотки : однослойная"),
-            u("Диаметр провода: 0,5 мм"),
-            "",
-            u("{ РЕЗУЛЬТАТ РАСЧЁТА }"),
-            u("Индуктивность = 2,759 мкГн"),
+    return QStringList{u("Журнал расчётов")} + sample::firstBlockLines() + QStringList{
             u("Допуск ± 5%"),
             u("Моноширинный: Опыт №2"),
             u("Подчёркнутый и зачёркнутый, синий"),
@@ -152,14 +144,7 @@ void TestRtfCorpus::formats()
     // Sizes the file leaves to the reader show as this odd size.
     document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 15));
     QVERIFY(richtext::readRtf(corpusFile(file), &document));
-    const probe::Look look = probe::lookAt(document, marker);
-    QCOMPARE(look.family, family);
-    QCOMPARE(look.points, points > 0 ? points : 15.0);
-    QCOMPARE(look.bold, style.contains('b'));
-    QCOMPARE(look.italic, style.contains('i'));
-    QCOMPARE(look.underline, style.contains('u'));
-    QCOMPARE(look.strikeOut, style.contains('s'));
-    QCOMPARE(look.colour, colour);
+    QCOMPARE(probe::lookAt(document, marker), probe::lookOf(family, points > 0 ? points : 15.0, style, colour));
 }
 
 QTEST_MAIN(TestRtfCorpus)

@@ -253,14 +253,8 @@ void TestRtfReader::format()
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 12));
     QVERIFY(readRtf(rtf, &document));
-    const probe::Look look = probe::lookAt(document, marker);
-    QCOMPARE(look.family, family.isEmpty() ? QStringLiteral("DejaVu Sans") : family);
-    QCOMPARE(look.points, points);
-    QCOMPARE(look.bold, style.contains('b'));
-    QCOMPARE(look.italic, style.contains('i'));
-    QCOMPARE(look.underline, style.contains('u'));
-    QCOMPARE(look.strikeOut, style.contains('s'));
-    QCOMPARE(look.colour, colour);
+    QCOMPARE(probe::lookAt(document, marker),
+             probe::lookOf(family.isEmpty() ? QStringLiteral("DejaVu Sans") : family, points, style, colour));
 }
 
 void TestRtfReader::notRtf_data()

@@ -2,6 +2,7 @@
 // of every character; and what the writer produces is RTF other readers take.
 
 #include "DocumentProbe.h"
+#include "support/SampleLog.h"
 #include "richtext/LogFileFormat.h"
 
 #include <QTest>
@@ -68,16 +69,7 @@ void TestRtfRoundTrip::lines_data()
     QTest::newRow("empty log") << QStringList{""};
     QTest::newRow("one line") << QStringList{"Hello"};
     QTest::newRow("a result block")
-        << QStringList{"",
-                       u("         * * * * * Опыт № 1 * * * * *"),
-                       "//",
-                       u("{ ИCХОДНЫЕ ДАННЫЕ }"),
-                       u("Тип намотки : однослойная"),
-                       u("Диаметр провода: 0,5 мм"),
-                       "",
-                       u("{ РЕЗУЛЬТАТ РАСЧЁТА }"),
-                       u("Индуктивность = 2,759 мкГн"),
-                       ""};
+        << sample::firstBlockLines() + QStringList{""};
     QTest::newRow("leading and trailing blanks") << QStringList{"   a", "b   ", "   ", " c "};
     QTest::newRow("only empty lines") << QStringList{"", "", ""};
     QTest::newRow("RTF's own characters") << QStringList{"\\par {\\b x} \\'41 \\u1054? ;"};

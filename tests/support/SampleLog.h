@@ -37,6 +37,15 @@ inline QStringList blockLines(int number)
     return lines;
 }
 
+// The head of a first result block of tab 1, up to its result line.
+inline QStringList firstBlockLines()
+{
+    return {QString(), QStringLiteral("         * * * * * Опыт № 1 * * * * *"), QStringLiteral("//"),
+            QStringLiteral("{ ИCХОДНЫЕ ДАННЫЕ }"), QStringLiteral("Тип намотки : однослойная"),
+            QStringLiteral("Диаметр провода: 0,5 мм"), QString(), QStringLiteral("{ РЕЗУЛЬТАТ РАСЧЁТА }"),
+            QStringLiteral("Индуктивность = 2,759 мкГн")};
+}
+
 // Appends blocks numbered first .. first + count - 1 after the last line.
 inline void appendBlocks(QTextDocument *document, int first, int count)
 {

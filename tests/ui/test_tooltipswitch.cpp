@@ -1,5 +1,6 @@
 // The one switch for every tooltip of the program, and the tooltips' look.
 #include "ui/TooltipSwitch.h"
+#include "support/TestData.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -41,9 +42,7 @@ private slots:
 
     void governsEveryWindow_data()
     {
-        QTest::addColumn<bool>("on");
-        QTest::newRow("switched on") << true;
-        QTest::newRow("switched off") << false;
+        addBooleanRows("on", "switched on", "switched off");
     }
     void governsEveryWindow()
     {
