@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    # chmcmd compiles the help file.
+    fp-utils
     # Fonts with the metrics of Arial, Times New Roman and Courier New.
     fonts-liberation2 fonts-dejavu-core
 )
