@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -60,29 +59,38 @@ QString activationServerName(const QString &title, const QString &)
 
 namespace {
 
-// A folder in the shared temporary folder is only ours when we own it and
-// nobody else may enter it; otherwise someone could hold our locks for us.
-QString privateTempDirectory()
+// A folder holds our locks only when it is a real folder (no link), the
+// user's own, and closed to everyone else; otherwise someone could hold our
+// locks for us.
+bool isPrivateFolderOf(const QByteArray &path, uid_t uid)
 {
-    const QString path = QDir::tempPath() + QStringLiteral("/bandimor-runtime-")
-                       + QString::number(::getuid());
-    const QByteArray encoded = QFile::encodeName(path);
-    ::mkdir(encoded.constData(), 0700);
     struct stat info {};
-    if (::lstat(encoded.constData(), &info) != 0 || !S_ISDIR(info.st_mode)
-        || info.st_uid != ::getuid() || (info.st_mode & 077) != 0)
-        return QString();
-    return path;
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == uid
+        && (info.st_mode & 077) == 0;
 }
 
 } // namespace
 
+QString lockDirectoryFor(uint uid, const QString &runRoot, const QString &tmpRoot)
+{
+    // The folder the system makes for each logged-in user.
+    const QString run = runRoot + QLatin1Char('/') + QString::number(uid);
+    if (isPrivateFolderOf(QFile::encodeName(run), uid))
+        return run;
+
+    // Otherwise a folder of the user's own in the shared temporary folder,
+    // named by the user id alone so that every process finds the same one.
+    const QString temporary = tmpRoot + QStringLiteral("/bandimor-") + QString::number(uid);
+    const QByteArray encoded = QFile::encodeName(temporary);
+    ::mkdir(encoded.constData(), 0700);
+    return isPrivateFolderOf(encoded, uid) ? temporary : QString();
+}
+
 QString defaultLockDirectory()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime;
-    return privateTempDirectory();
+    // Neither $XDG_RUNTIME_DIR nor $TMPDIR: copies started with different
+    // environments must still find each other.
+    return lockDirectoryFor(::getuid(), QStringLiteral("/run/user"), QStringLiteral("/tmp"));
 }
 
 QString activationServerName(const QString &title, const QString &directory)

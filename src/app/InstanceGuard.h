@@ -26,10 +26,17 @@ QString instanceLockName(const QString &title);  // "<base>.OneInstance.Default"
 // A name made fit to be one file name: slashes become underscores.
 QString fileSafeName(const QString &name);
 
-// The per-user folder for the lock files and the activation socket: the
-// user's runtime folder, or a private folder in the temporary folder. Empty
-// when no usable folder can be had.
+// The per-user folder for the lock files and the activation socket, the same
+// for every process of the user whatever its environment. Empty when no
+// usable folder can be had (and always on Windows, where the locks are named
+// kernel objects).
 QString defaultLockDirectory();
+#ifndef Q_OS_WIN
+// <runRoot>/<uid> when the system made it for the user, else
+// <tmpRoot>/bandimor-<uid>, made 0700; a folder that is a link, belongs to
+// someone else or is open to others is refused.
+QString lockDirectoryFor(uint uid, const QString &runRoot, const QString &tmpRoot);
+#endif
 
 // Where the running copy listens for "come to the front" requests.
 QString activationServerName(const QString &title, const QString &directory);

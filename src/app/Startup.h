@@ -27,7 +27,7 @@ struct StartupSettings
     QString lockDirectory;  // where the guard's locks and socket live
 
     // The program's own: its title, "splash.bmp" beside the executable, the
-    // user's runtime folder.
+    // user's lock folder.
     static StartupSettings forProgram();
 };
 

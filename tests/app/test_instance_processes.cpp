@@ -1,6 +1,7 @@
-// Two real copies of the start-up sequence (the instance helper) in a private
-// runtime folder: the second is refused and fetches the first; a copy started
-// after the first was killed runs normally.
+// Two real copies of the start-up sequence (the instance helper): the second
+// is refused and fetches the first; a copy started after the first was killed
+// runs normally; copies whose environments differ still find each other.
+#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -13,13 +14,15 @@ constexpr int patienceMs = 15000;
 class Copy
 {
 public:
-    explicit Copy(const QString &runtimeDir)
+    // arguments: "--locks DIR" and "--title T" for the helper.
+    explicit Copy(const QStringList &arguments,
+                  const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        m_process.setProcessEnvironment(environment);
+        QProcessEnvironment withPlatform = environment;
+        withPlatform.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_process.setProcessEnvironment(withPlatform);
         m_process.setProgram(QStringLiteral(INSTANCE_HELPER));
+        m_process.setArguments(arguments);
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
     }
     ~Copy()
@@ -64,6 +67,11 @@ private:
 
 const QString refusal = QStringLiteral("message|Bandimor v1.7|Одна копия приложения уже запущена !");
 
+QStringList inFolder(const QTemporaryDir &locks)
+{
+    return {QStringLiteral("--locks"), locks.path()};
+}
+
 } // namespace
 
 class TestInstanceProcesses : public QObject
@@ -73,11 +81,11 @@ private slots:
     void secondCopyIsRefusedAndFetchesTheFirst()
     {
         QTemporaryDir runtime;
-        Copy first(runtime.path());
+        Copy first(inFolder(runtime));
         QVERIFY(first.start());
         QVERIFY(first.waitForLine(QStringLiteral("shown")));
 
-        Copy second(runtime.path());
+        Copy second(inFolder(runtime));
         QVERIFY(second.start());
         QVERIFY(second.process().waitForFinished(patienceMs));
         QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
@@ -94,25 +102,53 @@ private slots:
     {
         QTemporaryDir runtime;
         {
-            Copy killed(runtime.path());
+            Copy killed(inFolder(runtime));
             QVERIFY(killed.start());
             QVERIFY(killed.waitForLine(QStringLiteral("shown")));
             killed.process().kill();  // SIGKILL: no clean-up of any kind
             QVERIFY(killed.process().waitForFinished(patienceMs));
         }
 
-        Copy next(runtime.path());
+        Copy next(inFolder(runtime));
         QVERIFY(next.start());
         QVERIFY(next.waitForLine(QStringLiteral("shown")));
         QVERIFY(!next.hasReported(refusal));
 
         // It took over the activation channel the killed copy left behind.
-        Copy refused(runtime.path());
+        Copy refused(inFolder(runtime));
         QVERIFY(refused.start());
         QVERIFY(refused.process().waitForFinished(patienceMs));
         QCOMPARE(refused.process().exitCode(), 0);
         QVERIFY(refused.hasReported(refusal));
         QVERIFY(next.waitForLine(QStringLiteral("front")));
+    }
+
+    // The lock folder follows the user, not the environment: a copy started
+    // from a login session and one started from a bare shell are the same user.
+    void copiesWithDifferentEnvironmentsFindEachOther()
+    {
+        QTemporaryDir otherRuntime;
+        QTemporaryDir otherTemp;
+        const QString title = QStringLiteral("Bandimor test %1").arg(QCoreApplication::applicationPid());
+        const QStringList arguments{QStringLiteral("--title"), title};
+
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        bare.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        bare.remove(QStringLiteral("TMPDIR"));
+        QProcessEnvironment session = QProcessEnvironment::systemEnvironment();
+        session.insert(QStringLiteral("XDG_RUNTIME_DIR"), otherRuntime.path());
+        session.insert(QStringLiteral("TMPDIR"), otherTemp.path());
+
+        Copy first(arguments, bare);
+        QVERIFY(first.start());
+        QVERIFY(first.waitForLine(QStringLiteral("shown")));
+
+        Copy second(arguments, session);
+        QVERIFY(second.start());
+        QVERIFY(second.process().waitForFinished(patienceMs));
+        QVERIFY(second.hasReported(QStringLiteral("message|%1|Одна копия приложения уже запущена !").arg(title)));
+        QVERIFY(!second.hasReported(QStringLiteral("shown")));
+        QVERIFY(first.waitForLine(QStringLiteral("front")));
     }
 };
 

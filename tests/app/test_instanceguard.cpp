@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using app::InstanceGuard;
 using app::NamedLock;
 
@@ -159,7 +162,76 @@ private slots:
         QCOMPARE(QFile::permissions(folder) & others, QFile::Permissions());
     }
 
+    // What stands at /run/user/<uid> and /tmp/bandimor-<uid> decides the folder.
+    void lockFolderFollowsTheUser_data()
+    {
+        QTest::addColumn<QString>("runEntry");   // none, private, open, link, foreign
+        QTest::addColumn<QString>("tempEntry");  // none, private, open, link, foreign
+        QTest::addColumn<QString>("expected");   // run, temp or refused
+
+        QTest::newRow("the system's user folder") << "private" << "none" << "run";
+        QTest::newRow("no user folder: a new private one") << "none" << "none" << "temp";
+        QTest::newRow("no user folder: the private one made before") << "none" << "private" << "temp";
+        QTest::newRow("user folder open to others") << "open" << "none" << "temp";
+        QTest::newRow("user folder is a link") << "link" << "none" << "temp";
+        QTest::newRow("user folder of someone else") << "foreign" << "none" << "temp";
+        QTest::newRow("temporary folder open to others") << "none" << "open" << "refused";
+        QTest::newRow("temporary folder is a link") << "none" << "link" << "refused";
+        QTest::newRow("temporary folder of someone else") << "none" << "foreign" << "refused";
+    }
+    void lockFolderFollowsTheUser()
+    {
+        QFETCH(QString, runEntry);
+        QFETCH(QString, tempEntry);
+        QFETCH(QString, expected);
+        const uint uid = ::getuid();
+        if ((runEntry == QLatin1String("foreign") || tempEntry == QLatin1String("foreign")) && uid != 0)
+            QSKIP("giving a folder to another user needs root");
+
+        QTemporaryDir root;
+        const QString runRoot = root.filePath(QStringLiteral("run"));
+        const QString tempRoot = root.filePath(QStringLiteral("tmp"));
+        QVERIFY(QDir().mkpath(runRoot) && QDir().mkpath(tempRoot));
+        const QString run = runRoot + QLatin1Char('/') + QString::number(uid);
+        const QString temp = tempRoot + QStringLiteral("/bandimor-") + QString::number(uid);
+        makeEntry(run, runEntry, root.filePath(QStringLiteral("elsewhere-run")));
+        makeEntry(temp, tempEntry, root.filePath(QStringLiteral("elsewhere-tmp")));
+
+        const QString folder = app::lockDirectoryFor(uid, runRoot, tempRoot);
+        if (expected == QLatin1String("run"))
+            QCOMPARE(folder, run);
+        else if (expected == QLatin1String("temp"))
+            QCOMPARE(folder, temp);
+        else
+            QCOMPARE(folder, QString());
+        if (!folder.isEmpty()) {
+            struct stat info {};
+            QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+            QCOMPARE(info.st_mode & 077, 0u);
+            QCOMPARE(uint(info.st_uid), uid);
+        }
+    }
+
 private:
+    // A folder of the kind the table names; a link points at a private folder
+    // elsewhere, which is just as unsafe: its target can change.
+    static void makeEntry(const QString &path, const QString &kind, const QString &elsewhere)
+    {
+        const QByteArray encoded = QFile::encodeName(path);
+        if (kind == QLatin1String("none"))
+            return;
+        if (kind == QLatin1String("link")) {
+            QVERIFY(::mkdir(QFile::encodeName(elsewhere).constData(), 0700) == 0);
+            QVERIFY(QFile::link(elsewhere, path));
+            return;
+        }
+        QVERIFY(::mkdir(encoded.constData(), 0700) == 0);
+        if (kind == QLatin1String("open"))
+            QVERIFY(::chmod(encoded.constData(), 0755) == 0);
+        else if (kind == QLatin1String("foreign"))
+            QVERIFY(::chown(encoded.constData(), 4242, 4242) == 0);
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
