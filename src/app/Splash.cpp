@@ -1,12 +1,12 @@
 #include "app/Splash.h"
 
+#include "pictures/PictureFiles.h"
 #include "ui/ControlText.h"
 #include "ui/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -114,10 +114,8 @@ void TfmSplash::FormCreate(const QString &picturePath)
 {
     if (!QFileInfo::exists(picturePath))
         return;
-    // Only a Windows bitmap is a splash picture, whatever else the file holds.
-    QImageReader reader(picturePath, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    const QImage picture = reader.read();
+    // Only a whole Windows bitmap is a splash picture, whatever else the file holds.
+    const QImage picture = pictures::readBitmap(picturePath);
     if (picture.isNull()) {
         ui::showNotice(this, QStringLiteral("Ошибка загрузки рисунка!"), ui::Icon::Error);
         return;

@@ -3,10 +3,60 @@
 #include "pictures/Pictures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QtEndian>
 
 namespace pictures {
+
+namespace {
+
+// Larger files are no pictures of ours; reading stops there.
+constexpr qint64 maxBitmapSize = 64 * 1024 * 1024;
+
+enum Compression : quint32 { Rgb = 0, BitFields = 3, AlphaBitFields = 6 };
+
+template<typename T>
+T field(const QByteArray &data, int offset)
+{
+    return qFromLittleEndian<T>(data.constData() + offset);
+}
+
+// Whether the file holds all the pixel rows its headers announce. Compressed
+// pixels have no size to check before decoding; the decoder judges those.
+bool pixelDataComplete(const QByteArray &data)
+{
+    constexpr int fileHeaderSize = 14;
+    if (data.size() < fileHeaderSize + 12 || !data.startsWith("BM"))
+        return false;
+    const qint64 pixelOffset = field<quint32>(data, 10);
+    const quint32 infoSize = field<quint32>(data, 14);
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitsPerPixel = 0;
+    quint32 compression = Rgb;
+    if (infoSize == 12) {  // the old OS/2 header
+        width = field<quint16>(data, 18);
+        height = field<quint16>(data, 20);
+        bitsPerPixel = field<quint16>(data, 24);
+    } else if (infoSize >= 40 && data.size() >= fileHeaderSize + 40) {
+        width = field<qint32>(data, 18);
+        height = field<qint32>(data, 22);
+        bitsPerPixel = field<quint16>(data, 28);
+        compression = field<quint32>(data, 30);
+    } else {
+        return false;
+    }
+    if (width <= 0 || height == 0 || bitsPerPixel <= 0 || bitsPerPixel > 32 || pixelOffset > data.size())
+        return false;
+    if (compression != Rgb && compression != BitFields && compression != AlphaBitFields)
+        return pixelOffset < data.size();
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    return pixelOffset + rowBytes * qAbs(height) <= data.size();
+}
+
+} // namespace
 
 QList<PictureFile> pictureFiles()
 {
@@ -35,6 +85,17 @@ bool writePictureFiles(const QString &folder, QString *error)
         }
     }
     return true;
+}
+
+QImage readBitmap(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    const QByteArray data = file.read(maxBitmapSize);
+    if (!pixelDataComplete(data))
+        return QImage();
+    return QImage::fromData(data, "BMP");
 }
 
 } // namespace pictures

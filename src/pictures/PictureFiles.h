@@ -1,5 +1,6 @@
 #pragma once
-// The bitmaps that lie beside the executable, and how they are written.
+// The bitmaps that lie beside the executable: how they are written, and how
+// the program reads them back.
 
 #include <QImage>
 #include <QList>
@@ -19,5 +20,10 @@ QList<PictureFile> pictureFiles();
 // Writes every picture as a 24-bit Windows bitmap below folder; false with
 // a message in error when a file cannot be written.
 bool writePictureFiles(const QString &folder, QString *error);
+
+// Reads a Windows bitmap. A null image when the file is missing, is no
+// bitmap, or is damaged: a file whose pixel data ends before the header says
+// it does would otherwise show as a picture with a black remainder.
+QImage readBitmap(const QString &path);
 
 } // namespace pictures

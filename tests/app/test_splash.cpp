@@ -205,6 +205,8 @@ private slots:
         QTest::newRow("no picture file: silent, empty") << "missing" << QSize(260, 140) << 0 << false;
         QTest::newRow("garbage in the file: message, empty") << "garbage" << QSize(260, 140) << 1 << false;
         QTest::newRow("truncated bitmap: message, empty") << "truncated" << QSize(260, 140) << 1 << false;
+        QTest::newRow("pixels cut short, header intact: message, empty")
+            << "cut pixels" << QSize(260, 140) << 1 << false;
         QTest::newRow("empty file: message, empty") << "empty" << QSize(260, 140) << 1 << false;
         QTest::newRow("PNG under the bitmap's name: message, empty") << "png" << QSize(260, 140) << 1 << false;
         QTest::newRow("fitting bitmap: loaded") << "fitting" << QSize(260, 140) << 0 << true;
@@ -225,6 +227,10 @@ private slots:
             writeBitmap(path, QSize(100, 100), Qt::red);
             QFile file(path);
             QVERIFY(file.resize(40));
+        } else if (kind == QLatin1String("cut pixels")) {
+            writeBitmap(path, QSize(260, 140), Qt::red);
+            QFile file(path);
+            QVERIFY(file.resize(2000));
         } else if (kind == QLatin1String("empty")) {
             writeBytes(path, QByteArray());
         } else if (kind == QLatin1String("png")) {

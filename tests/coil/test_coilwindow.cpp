@@ -263,6 +263,19 @@ private slots:
         QCOMPARE(window->Tab1->windingType(), coil::WindingType::MultiLayer);
     }
 
+    // A picture whose pixel data ends early is as good as missing: the
+    // message, and the picture shown before stays.
+    void damagedPictureIsReported()
+    {
+        auto window = makeWindow();
+        QFile damaged(dir->filePath(QStringLiteral("Images/dvaSloya.bmp")));
+        QVERIFY(damaged.resize(damaged.size() / 2));
+        window->Tab1->RadioGroup1->setItemIndex(1);
+
+        QCOMPARE(messageTexts(*fake), QStringList{PictureError});
+        QCOMPARE(shownColour(window->Tab1->Image1), QColor(Qt::red));
+    }
+
     void tabPicturesLoadEachTimeShown()
     {
         auto window = makeWindow();

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -30,6 +31,8 @@ private slots:
     void bitmapFiles_data();
     void bitmapFiles();
     void everyFileIsListed();
+    void readBitmap_data();
+    void readBitmap();
     void icons_data();
     void icons();
 };
@@ -75,6 +78,56 @@ void TestPictures::everyFileIsListed()
         paths << file.relativePath;
     QCOMPARE(paths.size(), 5);
     QVERIFY(paths.contains(QStringLiteral("splash.bmp")));
+}
+
+// A bitmap is read only when it is whole: what the program shows must be
+// the picture, not a picture with a black remainder.
+void TestPictures::readBitmap_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("keptBytes");   // -1: not cut from the start
+    QTest::addColumn<int>("droppedBytes"); // cut from the end
+    QTest::addColumn<bool>("read");
+
+    QTest::newRow("whole 24-bit bitmap") << "bmp24" << -1 << 0 << true;
+    QTest::newRow("whole 4-bit bitmap with palette") << "bmp4" << -1 << 0 << true;
+    QTest::newRow("cut after 2000 bytes, header intact") << "bmp24" << 2000 << 0 << false;
+    QTest::newRow("one byte short") << "bmp24" << -1 << 1 << false;
+    QTest::newRow("palette bitmap one row short") << "bmp4" << -1 << 32 << false;
+    QTest::newRow("cut inside the header") << "bmp24" << 20 << 0 << false;
+    QTest::newRow("empty file") << "bmp24" << 0 << 0 << false;
+    QTest::newRow("PNG under a bitmap's name") << "png" << -1 << 0 << false;
+    QTest::newRow("no file") << "missing" << -1 << 0 << false;
+}
+
+void TestPictures::readBitmap()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, keptBytes);
+    QFETCH(int, droppedBytes);
+    QFETCH(bool, read);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.bmp"));
+    QImage image(QSize(60, 40), QImage::Format_RGB32);
+    image.fill(Qt::red);
+    if (kind == QLatin1String("bmp24"))
+        QVERIFY(image.save(path, "BMP"));
+    else if (kind == QLatin1String("bmp4"))  // one colour: Qt writes four bits a pixel
+        QVERIFY(image.convertToFormat(QImage::Format_Indexed8).save(path, "BMP"));
+    else if (kind == QLatin1String("png"))
+        QVERIFY(image.save(path, "PNG"));
+    if (keptBytes >= 0 || droppedBytes > 0) {
+        QFile file(path);
+        QVERIFY(file.resize(keptBytes >= 0 ? keptBytes : file.size() - droppedBytes));
+    }
+
+    const QImage result = pictures::readBitmap(path);
+    QCOMPARE(!result.isNull(), read);
+    if (read) {
+        QCOMPARE(result.size(), image.size());
+        QCOMPARE(result.pixelColor(59, 39), QColor(Qt::red));
+    }
 }
 
 void TestPictures::icons_data()

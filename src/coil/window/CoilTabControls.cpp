@@ -1,5 +1,6 @@
 #include "coil/window/CoilTabControls.h"
 
+#include "pictures/PictureFiles.h"
 #include "ui/ControlText.h"
 #include "ui/Dialogs.h"
 #include "ui/SpinEdit.h"
@@ -84,7 +85,7 @@ QLabel *makePicture(QWidget *parent, const QString &name, const QRect &bounds,
 
 bool loadPicture(QLabel *picture, const QString &path)
 {
-    const QImage image(path);
+    const QImage image = pictures::readBitmap(path);
     if (image.isNull()) {
         ui::showNotice(picture->window(), QStringLiteral("Ошибка загрузки рисунка, положите его на место!"),
                        ui::Icon::Error);
