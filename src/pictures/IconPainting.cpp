@@ -256,15 +256,16 @@ void paintClose(QPainter &p)
 
 // The coil of the coil window's first two tabs, below the corner the
 // first tab's letter takes.
-void paintTabCoil(QPainter &p)
+// The tab pictures are drawn small in a low tab strip: they fill the canvas.
+void paintTabCoil(QPainter &p, qreal centreY, qreal radius)
 {
-    drawCoilLoops(p, 2, 23.5, 16, 5, 4, magenta, 1.7);
+    drawCoilLoops(p, 1, 23, centreY, radius, 3, magenta, 1.8);
 }
 
 void paintTabWire(QPainter &p)
 {
-    p.setPen(QPen(green, 2.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(6, 21), QPointF(21, 6));
+    p.setPen(QPen(green, 2.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(5, 22.5), QPointF(22.5, 3));
     drawLetterL(p, {6, 6.5});
 }
 
@@ -291,10 +292,10 @@ void paintIcon(QPainter &p, IconId id)
     case IconId::Clear: paintClear(p); break;
     case IconId::Close: paintClose(p); break;
     case IconId::CoilTabInductance:
-        paintTabCoil(p);
+        paintTabCoil(p, 16, 6.5);
         drawLetterL(p, {6, 6.5});
         break;
-    case IconId::CoilTabTurns: paintTabCoil(p); break;
+    case IconId::CoilTabTurns: paintTabCoil(p, 12, 8.5); break;
     case IconId::CoilTabWire: paintTabWire(p); break;
     }
 }

@@ -7,6 +7,7 @@
 #include "ui/BaseFont.h"
 #include "ui/ComboBox.h"
 #include "ui/ControlText.h"
+#include "ui/GroupBoxStyle.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
 
@@ -222,6 +223,7 @@ void TfmMain::buildControls()
     GroupBox1 = new QGroupBox(QStringLiteral("Ввод номинала"), client);
     ui::describeControl(GroupBox1, QStringLiteral("GroupBox1"), QStringLiteral("Ввод номинала"));
     GroupBox1->setGeometry(168, 192, 121, 65);
+    ui::putCaptionOnFrame(GroupBox1);
 
     spSkinSpinEdit1 = new ui::SpinEdit(GroupBox1);
     ui::describeControl(spSkinSpinEdit1, QStringLiteral("spSkinSpinEdit1"),
@@ -230,7 +232,7 @@ void TfmMain::buildControls()
     spSkinSpinEdit1->setRange(0, 99999999);
     spSkinSpinEdit1->setIncrement(1);
     spSkinSpinEdit1->setMaxLength(8);
-    spSkinSpinEdit1->setFont(skinFont());
+    // Eight digits fit beside the arrows only in the windows' base font.
     spSkinSpinEdit1->setGeometry(16, 16, 81, 17);
 
     spSkinRadioGroup2 = new ui::RadioGroup(GroupBox1);

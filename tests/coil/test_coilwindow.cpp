@@ -276,6 +276,39 @@ private slots:
         QCOMPARE(shownColour(window->Tab1->Image1), QColor(Qt::red));
     }
 
+    // The tab pictures stand whole in the 24-pixel strip: nothing of them
+    // reaches the strip's top or bottom edge, where the strip would cut it.
+    void tabPicturesStandWholeInTheStrip()
+    {
+        auto window = makeWindow();
+        window->show();
+        QTabBar *strip = window->PageControl1->tabBar();
+        const QImage withPictures = strip->grab().toImage();
+        QList<QIcon> pictures;
+        for (int i = 0; i < strip->count(); ++i) {
+            pictures << strip->tabIcon(i);
+            strip->setTabIcon(i, QIcon());
+        }
+        const QImage without = strip->grab().toImage();
+        for (int i = 0; i < strip->count(); ++i)
+            strip->setTabIcon(i, pictures.at(i));
+
+        for (int i = 0; i < strip->count(); ++i) {
+            const QRect tab = strip->tabRect(i);
+            QRect drawn;
+            for (int y = tab.top(); y <= tab.bottom(); ++y)
+                for (int x = tab.left(); x <= tab.right(); ++x)
+                    if (withPictures.pixel(x, y) != without.pixel(x, y))
+                        drawn |= QRect(x, y, 1, 1);
+            QVERIFY2(!drawn.isEmpty(), qPrintable(QString::number(i)));
+            QVERIFY2(drawn.top() > 0 && drawn.bottom() < strip->height() - 1,
+                     qPrintable(QStringLiteral("tab %1: rows %2 to %3 of %4").arg(i).arg(drawn.top())
+                                    .arg(drawn.bottom()).arg(strip->height())));
+            // Big enough to make out.
+            QVERIFY(drawn.height() >= 12);
+        }
+    }
+
     void tabPicturesLoadEachTimeShown()
     {
         auto window = makeWindow();

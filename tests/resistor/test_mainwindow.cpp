@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
@@ -430,6 +432,7 @@ private slots:
         QTest::newRow("Выход") << "spSkinButton2";
         QTest::newRow("band count") << "spSkinRadioGroup1";
         QTest::newRow("unit") << "spSkinRadioGroup2";
+        QTest::newRow("nominal, eight digits") << "spSkinSpinEdit1";
     }
     void textsFitTheirControls()
     {
@@ -467,6 +470,15 @@ private slots:
                      qPrintable(QStringLiteral("%1 > %2").arg(text).arg(room.width())));
             QVERIFY2(icon.height() + 1 + metrics.capHeight() + metrics.descent() <= room.height(),
                      qPrintable(QString::number(room.height())));
+        } else if (auto *spin = qobject_cast<ui::SpinEdit *>(widget)) {
+            spin->setValue(99999999);
+            auto *edit = spin->findChild<QLineEdit *>();
+            QVERIFY(edit);
+            // A line edit keeps two pixels of margin on either side of its text.
+            const int width = QFontMetrics(edit->font()).horizontalAdvance(edit->text());
+            QVERIFY2(width <= edit->contentsRect().width() - 4,
+                     qPrintable(QStringLiteral("%1 > %2").arg(width).arg(edit->contentsRect().width() - 4)));
+            QVERIFY(spin->geometry().contains(spin->mapToParent(edit->geometry().topLeft())));
         } else {
             auto *group = qobject_cast<ui::RadioGroup *>(widget);
             QVERIFY(group);
@@ -483,6 +495,25 @@ private slots:
                         <= item->height());
             }
         }
+    }
+
+    // The caption of "Ввод номинала" sits on the frame line: the nominal box
+    // placed below the caption stands inside the frame, clear of its line.
+    void nominalBoxStandsInsideItsFrame()
+    {
+        showActive();
+        auto *group = control<QGroupBox>("GroupBox1");
+        const QImage image = group->grab().toImage();
+        const QColor background = image.pixelColor(0, 0);
+        int frameTop = -1;
+        for (int y = 0; y < image.height() && frameTop < 0; ++y) {
+            if (image.pixelColor(image.width() / 2 + 40, y) != background
+                && image.pixelColor(image.width() - 1, y + 2) != background)
+                frameTop = y;
+        }
+        QVERIFY(frameTop >= 0);
+        const QRect box = control<ui::SpinEdit>("spSkinSpinEdit1")->geometry();
+        QVERIFY2(box.top() > frameTop + 1, qPrintable(QStringLiteral("%1 <= %2").arg(box.top()).arg(frameTop + 1)));
     }
 
     void showingTellsStartup()

@@ -1,5 +1,7 @@
 #include "coil/window/PictureTabWidget.h"
 
+#include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QTabBar>
 
 namespace coil {
@@ -14,7 +16,38 @@ public:
     {
     }
 
+    // Where a tab's picture goes: inside the tab's frame, below the shift
+    // the style gives tabs that are not selected.
+    QRect pictureRoom(const QStyleOptionTab &option) const
+    {
+        const int shift = option.state & QStyle::State_Selected
+                              ? 0
+                              : style()->pixelMetric(QStyle::PM_TabBarTabShiftVertical, &option, this);
+        const QRect room = option.rect.adjusted(3, 3 + shift, -3, -2);
+        const int side = qMin(room.width(), room.height());
+        QRect square(0, 0, side, side);
+        square.moveCenter(room.center());
+        return square;
+    }
+
 protected:
+    // The style would centre the whole picture on the strip and cut off what
+    // does not fit; the picture is drawn whole, scaled into its room.
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        for (int i = 0; i < count(); ++i) {
+            QStyleOptionTab option;
+            initStyleOption(&option, i);
+            const QIcon picture = option.icon;
+            option.icon = QIcon();
+            painter.drawControl(QStyle::CE_TabBarTab, option);
+            const QRect room = pictureRoom(option);
+            picture.paint(&painter, room, Qt::AlignCenter,
+                          isTabEnabled(i) ? QIcon::Normal : QIcon::Disabled);
+        }
+    }
+
     QSize tabSizeHint(int index) const override
     {
         return withHeight(QTabBar::tabSizeHint(index));
