@@ -110,7 +110,8 @@ export NO_AT_BRIDGE=0
 "$work/bin/bandimor" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true' EXIT
-python3 "$work/dump.py"
+# Debian's own Python, which has the GObject bindings.
+/usr/bin/python3 "$work/dump.py"
 INSIDE
 
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$work/inside.sh" "$work" >"$work/tree.txt"
