@@ -10,6 +10,8 @@ packages=(
     fp-utils
     # Fonts with the metrics of Arial, Times New Roman and Courier New.
     fonts-liberation2 fonts-dejavu-core
+    # Qt's own texts (standard buttons, dialogs) in Russian: qtbase_ru.qm.
+    qt6-translations-l10n
 )
 packages+=("$@")
 

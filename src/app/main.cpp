@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/About.h"
+#include "app/QtTranslation.h"
 #include "app/Startup.h"
 #include "coil/window/Kontura.h"
 #include "resistor/Main.h"
@@ -27,6 +28,7 @@ int main(int, char *argv[])
     static int fixedArgc = 1;
     static char *fixedArgv[] = {argv[0], nullptr};
     QApplication application(fixedArgc, fixedArgv);
+    app::installQtTranslation();
 
     app::Startup startup(createMainWindow, app::StartupSettings::forProgram());
     return startup.run();

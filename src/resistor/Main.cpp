@@ -137,8 +137,16 @@ void TfmMain::raschet()
     // isHidden, not isVisible: the window may not be on screen yet.
     const resistor::DecodedBands decoded =
         resistor::decodeBands(bands, !spSkinComboBox3->isHidden(), decimalSeparator());
-    Label1->setText(decoded.nominal);
-    Label2->setText(decoded.tolerance);
+    showResult(Label1, Label3, decoded.nominal);
+    showResult(Label2, Label4, decoded.tolerance);
+}
+
+void TfmMain::showResult(QLabel *result, const QLabel *caption, const QString &text)
+{
+    result->setText(text);
+    // Read aloud with what it is, without the blanks that align it on screen:
+    // "Номинал: 12 КОм", "Допуск: ± 5%".
+    result->setAccessibleName(caption->text() + QLatin1Char(' ') + text.simplified());
 }
 
 void TfmMain::TipSoprotki()

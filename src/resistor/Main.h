@@ -72,6 +72,8 @@ private:
     void buildMenu();
     void arrangeTabOrder();
     QChar decimalSeparator() const;
+    // Shows a result in its label; its accessible name follows, with the caption.
+    static void showResult(QLabel *result, const QLabel *caption, const QString &text);
 
     QString m_settingsPath;
     std::function<void(TfmMain *)> m_openCoilWindow;

@@ -101,11 +101,12 @@ QFrame *leadShape(QWidget *parent, const QString &name, const QRect &place)
     return shape;
 }
 
+// Assistive tools name the list by its band and read its colour as its value.
 ui::ComboBox *bandList(QWidget *frame, const QString &name, resistor::BandList list, int top,
-                       const QString &hint)
+                       const QString &band, const QString &hint)
 {
     auto *combo = new ui::ComboBox(frame);
-    ui::describeControl(combo, name, QString(), hint);
+    ui::describeControl(combo, name, band, hint);
     const resistor::BandTable table = resistor::bandTable(list);
     combo->addItems(table.colours);
     combo->setMaxVisibleItems(table.visibleRows);
@@ -151,18 +152,23 @@ void TfmMain::buildControls()
     spSkinGroupBox1->setGeometry(8, 24, 113, 161);
     spSkinComboBox1 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox1"),
                                resistor::BandList::FirstDigit, 8,
+                               QStringLiteral("Первая полоса, 1-я цифра"),
                                QStringLiteral("Начало начал - первая полоса на резисторе, 1-я цифра номинала"));
     spSkinComboBox2 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox2"),
                                resistor::BandList::SecondDigit, 32,
+                               QStringLiteral("Вторая полоса, 2-я цифра"),
                                QStringLiteral("Вторая полоса на резисторе, 2-я цифра номинала"));
     spSkinComboBox3 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox3"),
                                resistor::BandList::ThirdDigit, 56,
+                               QStringLiteral("Третья полоса, 3-я цифра"),
                                QStringLiteral("Третья полоса , 3-я цифра номинала"));
     spSkinComboBox4 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox4"),
                                resistor::BandList::Multiplier, 80,
+                               QStringLiteral("Полоса множителя"),
                                QStringLiteral("А вот эта полоса обозначает множитель"));
     spSkinComboBox5 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox5"),
                                resistor::BandList::Tolerance, 120,
+                               QStringLiteral("Полоса допуска"),
                                QStringLiteral("Ну вот и полоса допуска !"));
 
     Button1_Contura = new QToolButton(client);
@@ -170,6 +176,8 @@ void TfmMain::buildControls()
                         QStringLiteral("Окно рассчёта катушек"),
                         QStringLiteral("Открытие окна для работы с катушками"));
     Button1_Contura->setAutoRaise(true);
+    // A flat tool button: the mouse and the menu entry reach it, the Tab key does not.
+    Button1_Contura->setFocusPolicy(Qt::NoFocus);
     Button1_Contura->setIcon(pictures::icon(pictures::IconId::Coil));
     Button1_Contura->setIconSize(QSize(16, 16));
     Button1_Contura->setGeometry(246, 4, 41, 24);
@@ -186,10 +194,14 @@ void TfmMain::buildControls()
     Label4 = label(spSkinGroupBox2, QStringLiteral("Label4"), QStringLiteral("Допуск:"), {8, 56});
     Label1 = label(spSkinGroupBox2, QStringLiteral("Label1"), QStringLiteral("..."), {64, 32});
     Label2 = label(spSkinGroupBox2, QStringLiteral("Label2"), QStringLiteral("..."), {56, 56});
-    for (QLabel *text : {Label1, Label2, Label3, Label4}) {
+    for (QLabel *text : {Label3, Label4}) {
         text->setFont(baseFont);
         text->setAccessibleName(text->text());
     }
+    Label1->setFont(baseFont);
+    Label2->setFont(baseFont);
+    showResult(Label1, Label3, Label1->text());
+    showResult(Label2, Label4, Label2->text());
     Label1->setFixedSize(81, 17);
     Label2->setFixedSize(89, 17);
 

@@ -1,5 +1,7 @@
 #include "ui/ComboBox.h"
 
+#include "ui/ComboBoxAccessible.h"
+
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
 
@@ -39,6 +41,7 @@ private:
 ComboBox::ComboBox(QWidget *parent)
     : QComboBox(parent)
 {
+    installComboBoxAccessibility();
     setEditable(false);
     setInsertPolicy(QComboBox::NoInsert);
     // Follows every current item QComboBox takes, also the first one it picks

@@ -1,9 +1,10 @@
 #include "ui/Dialogs.h"
 
+#include "ui/FontColourDialog.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QRegularExpression>
@@ -108,13 +109,12 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
 
-    std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override
+    std::optional<FontChoice> chooseFont(QWidget *parent, const FontChoice &initial) override
     {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, initial, parent);
-        if (!ok)
+        FontColourDialog dialog(initial, parent);
+        if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return font;
+        return dialog.choice();
     }
 
     bool openWithShell(const QUrl &url) override

@@ -3,6 +3,7 @@
 // through this seam. The program uses Qt's own dialogs; tests install a
 // replacement that answers without a person.
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -42,6 +43,14 @@ struct FileChoice
     int selectedFilter = 0;  // index into FileRequest::filters
 };
 
+// What the font dialog shows and returns: the font with its effects, and the
+// text colour.
+struct FontChoice
+{
+    QFont font;
+    QColor color;
+};
+
 class DialogSeam
 {
 public:
@@ -54,7 +63,8 @@ public:
     virtual FileChoice saveFile(QWidget *parent, const FileRequest &request) = 0;
     // Lets the user set up the printer; false when cancelled.
     virtual bool setUpPrinter(QWidget *parent, QPrinter *printer) = 0;
-    virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
+    // Face, size, style, underline, strikeout and colour; nothing when cancelled.
+    virtual std::optional<FontChoice> chooseFont(QWidget *parent, const FontChoice &initial) = 0;
     // Opens a file or address with the desktop's default program.
     virtual bool openWithShell(const QUrl &url) = 0;
     virtual void beep() = 0;

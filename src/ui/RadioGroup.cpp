@@ -37,6 +37,22 @@ void RadioGroup::setItems(const QStringList &items, int columns)
     for (int column = 0; column < columns; ++column)
         m_layout->setColumnStretch(column, 1);
     fitItemsToTexts();
+    updateTabStop();
+}
+
+void RadioGroup::updateTabStop()
+{
+    // The group is one stop of the Tab key, on its selected item (the first
+    // while none is selected); the arrow keys move between the items. Qt
+    // would otherwise keep the stop on the item that had the focus last.
+    QAbstractButton *stop = m_buttons->checkedButton();
+    if (!stop)
+        stop = m_buttons->button(0);
+    for (QAbstractButton *item : m_buttons->buttons()) {
+        const Qt::FocusPolicy policy = item->focusPolicy();
+        item->setFocusPolicy(item == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                          : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
 }
 
 void RadioGroup::fitItemsToTexts()
@@ -79,6 +95,7 @@ void RadioGroup::setItemIndex(int index)
     } else {
         m_buttons->button(index)->setChecked(true);
     }
+    updateTabStop();
     emit itemClicked();
 }
 
@@ -121,6 +138,7 @@ void RadioGroup::buttonToggled(int index, bool checked)
     if (!checked || index == m_itemIndex)
         return;
     m_itemIndex = index;
+    updateTabStop();
     emit itemClicked();
 }
 

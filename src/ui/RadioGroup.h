@@ -2,6 +2,7 @@
 // A group of radio buttons in columns, driven by item index. Its click
 // notification comes whenever the selection moves to another item, by a
 // click or by the program; setting the index it already has is silent.
+// Tab enters the group on its selected item.
 
 #include <QGroupBox>
 #include <QStringList>
@@ -42,6 +43,7 @@ private:
     void buttonToggled(int index, bool checked);
     void dropFrameMargins();
     void fitItemsToTexts();
+    void updateTabStop();
 
     QButtonGroup *m_buttons;
     QGridLayout *m_layout;

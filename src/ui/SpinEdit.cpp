@@ -20,6 +20,10 @@ SpinEdit::SpinEdit(QWidget *parent)
     connect(m_repeatTimer, &QTimer::timeout, this, &SpinEdit::repeatStep);
     // textEdited comes from the user only (typing, paste, cut, undo), never from setText.
     connect(lineEdit(), &QLineEdit::textEdited, this, &SpinEdit::userEditedText);
+    // Comes after the check of a user's change, so that validate() sees the
+    // length from before it.
+    connect(lineEdit(), &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_shownLength = int(text.size()); });
     rewriteText();
 }
 
@@ -43,14 +47,11 @@ void SpinEdit::setRange(long double min, long double max)
     rewriteText();
 }
 
-int SpinEdit::maxLength() const
-{
-    return lineEdit()->maxLength();
-}
-
 void SpinEdit::setMaxLength(int length)
 {
-    lineEdit()->setMaxLength(length);
+    // Kept here, not in the line edit: the line edit would also cut the text
+    // the program writes ("100,000" in a box of 6 characters).
+    m_maxLength = qMax(0, length);
 }
 
 void SpinEdit::setValue(long double value)
@@ -69,6 +70,15 @@ QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const
 {
     // A step at a bound still stores and notifies, as any set value does.
     return isReadOnly() ? StepNone : (StepUpEnabled | StepDownEnabled);
+}
+
+QValidator::State SpinEdit::validate(QString &input, int &) const
+{
+    // A typed or pasted text longer than the box allows is refused whole;
+    // shortening a longer text that the program wrote is allowed.
+    if (input.size() > m_maxLength && input.size() >= m_shownLength)
+        return QValidator::Invalid;
+    return QValidator::Acceptable;
 }
 
 void SpinEdit::initStyleOption(QStyleOptionSpinBox *option) const
@@ -135,6 +145,7 @@ void SpinEdit::mousePressEvent(QMouseEvent *event)
     }
     // The step comes at the release; holding on adds steps after a pause.
     m_heldDirection = hit == QStyle::SC_SpinBoxUp ? 1 : -1;
+    m_repeating = false;
     m_repeatTimer->start(RepeatDelayMs);
     event->accept();
     update();
@@ -209,7 +220,13 @@ void SpinEdit::repeatStep()
         m_repeatTimer->stop();
         return;
     }
+    // The end of the wait only starts the rhythm: the first repeated step
+    // comes one interval later, 600 ms after the press.
     m_repeatTimer->setInterval(RepeatIntervalMs);
+    if (!m_repeating) {
+        m_repeating = true;
+        return;
+    }
     stepBy(m_heldDirection);
 }
 

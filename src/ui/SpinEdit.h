@@ -2,7 +2,9 @@
 // The program's spin box: an extended-precision value that is stored as set
 // or typed, never rounded to what the text shows. Typing is filtered and each
 // user change of the text is examined at once; the arrows step once when
-// released and repeat while held (500 ms, then every 100 ms).
+// released and repeat while held (a 500 ms wait, then a step every 100 ms, the
+// first 600 ms after the press). The maximum text length limits what the user
+// types, never the text the program writes.
 
 #include "ui/SpinText.h"
 
@@ -28,7 +30,7 @@ public:
     void setRange(long double min, long double max);
     long double increment() const { return m_increment; }
     void setIncrement(long double increment) { m_increment = increment; }
-    int maxLength() const;
+    int maxLength() const { return m_maxLength; }
     void setMaxLength(int length);
 
     long double value() const { return m_value; }
@@ -44,6 +46,7 @@ signals:
 
 protected:
     StepEnabled stepEnabled() const override;
+    QValidator::State validate(QString &input, int &pos) const override;
     void initStyleOption(QStyleOptionSpinBox *option) const override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -65,9 +68,12 @@ private:
     long double m_max = 100;
     long double m_increment = 1;
     long double m_value = 0;
+    int m_maxLength = 32767;
+    int m_shownLength = 0;  // of the text before the change being checked
 
     QTimer *m_repeatTimer;
     int m_heldDirection = 0; // +1 up arrow held, -1 down arrow held
+    bool m_repeating = false; // the wait after the press is over
     int m_wheelRemainder = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenuBar>
 #include <QWidget>
 
 namespace ui {
@@ -28,6 +29,27 @@ WindowShortcuts::WindowShortcuts(QWidget *window)
     // The focused control gets the override question first; the filter has to
     // see it before any control of the window does.
     qApp->installEventFilter(this);
+
+    // F10 opens the menu bar on its first menu, as in every desktop program.
+    auto *menuKey = new QAction(window);
+    menuKey->setObjectName(QStringLiteral("menuBarKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] { openMenuBar(m_window); });
+}
+
+void WindowShortcuts::openMenuBar(QWidget *window)
+{
+    auto *bar = window->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!bar)
+        return;
+    for (QAction *menu : bar->actions()) {
+        if (menu->isVisible() && menu->isEnabled() && !menu->isSeparator()) {
+            bar->setActiveAction(menu);
+            return;
+        }
+    }
 }
 
 bool WindowShortcuts::eventFilter(QObject *watched, QEvent *event)

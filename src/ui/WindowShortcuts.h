@@ -2,6 +2,7 @@
 // Menu shortcuts belong to their window: whatever control has the focus, a
 // key that one of the window's actions uses runs that action and never
 // reaches the control (a line edit would otherwise claim keys it edits with).
+// F10 opens the window's menu bar.
 
 #include <QObject>
 
@@ -15,6 +16,9 @@ class WindowShortcuts : public QObject
 public:
     // Watches the key presses in `window`; lives as long as the window.
     explicit WindowShortcuts(QWidget *window);
+
+    // Opens the first menu of the window's own menu bar, if it has one.
+    static void openMenuBar(QWidget *window);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

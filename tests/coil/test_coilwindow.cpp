@@ -16,11 +16,14 @@
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -189,6 +192,8 @@ private slots:
         // The winding type is one stop, at its selected item.
         QTest::newRow("inductance tab") << 0 << frame + QStringList{"RadioGroup1_item0", "Edit1", "Edit2",
                                                                     "Edit3", "Edit4", "Button1"};
+        QTest::newRow("inductance tab, multi-layer") << 3 << frame + QStringList{"RadioGroup1_item1", "Edit1", "Edit2",
+                                                                               "Edit3", "Edit4", "Button1"};
         QTest::newRow("turns tab") << 1 << frame + QStringList{"SpinEdit1", "SpinEdit2", "SpinEdit4", "Button1"};
         QTest::newRow("wire tab, diameter first") << 2 << frame + QStringList{"SkinEdit2", "SkinEdit1", "Button1"};
     }
@@ -198,6 +203,11 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QStringList, chain);
         auto window = makeWindow();
+        // 3: the first tab with the second winding type selected.
+        if (tab == 3) {
+            window->Tab1->RadioGroup1->setItemIndex(1);
+            tab = 0;
+        }
         window->PageControl1->setCurrentIndex(tab);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -213,6 +223,78 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(visited, chain);
+    }
+
+    void f10OpensTheFileMenu()
+    {
+        auto window = makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->RichEdit1->setFocus();
+        QTest::keyClick(window->RichEdit1, Qt::Key_F10);
+        QMenu *file = window->MainMenu1->actions().constFirst()->menu();
+        QCOMPARE(window->MainMenu1->activeAction(), file->menuAction());
+        QVERIFY(QTest::qWaitFor([file] { return file->isVisible(); }));
+        file->hide();
+    }
+
+    void tabsAreNamedForScreenReaders()
+    {
+        auto window = makeWindow();
+        QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(window->PageControl1->tabBar());
+        QStringList names;
+        for (int i = 0; i < strip->childCount(); ++i) {
+            if (strip->child(i)->role() == QAccessible::PageTab)
+                names << strip->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(names, QStringList({"Индуктивность катушки", "Число витков и диаметр провода",
+                                     "Индуктивность прямого провода"}));
+        // The tabs still show their pictures only.
+        for (int i = 0; i < window->PageControl1->count(); ++i)
+            QVERIFY(window->PageControl1->tabText(i).isEmpty());
+    }
+
+    void controlsAreNamedForScreenReaders_data()
+    {
+        QTest::addColumn<int>("winding");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+
+        QTest::newRow("log") << 0 << "RichEdit1" << "Журнал результатов" << "Поле для вывода результатов работы";
+        QTest::newRow("picture, single-layer") << 0 << "Image1" << "Рисунок однослойной катушки"
+                                               << "Наглядное отображение вида катушки";
+        QTest::newRow("picture, multi-layer") << 1 << "Image1" << "Рисунок многослойной катушки"
+                                              << "Наглядное отображение вида катушки";
+        QTest::newRow("turns picture") << 0 << "chisloVitkov" << "Рисунок катушки"
+                                       << "Катушка, для которой находятся число витков и диаметр провода";
+        QTest::newRow("wire picture") << 0 << "odinProvod" << "Рисунок прямого провода"
+                                      << "Провод, индуктивность которого рассчитывается";
+        QTest::newRow("length, single-layer") << 0 << "Edit1" << "Длина намотки"
+            << "На расчёт сильно НЕ влияет, задаётся ориентировочно !!!; единица: см";
+        QTest::newRow("wire, single-layer") << 0 << "Edit4" << "Диаметр провода"
+            << "Диаметр провода для намотки - d на рисунке; единица: мм";
+        QTest::newRow("thickness, multi-layer") << 1 << "Edit4" << "Толщина намотки"
+            << "Толщина намотки провода - C на рисунке; единица: см";
+        QTest::newRow("turns") << 0 << "Edit3" << "Кол-во витков"
+            << "Число витков катушки - n  на одном рисунке; единица: шт.";
+        QTest::newRow("inductance, turns tab") << 0 << "SpinEdit4" << "Индуктивность" << "единица: мкГн";
+        QTest::newRow("diameter, wire tab") << 0 << "SkinEdit2" << "Диаметр провода" << "единица: мм";
+    }
+    void controlsAreNamedForScreenReaders()
+    {
+        QFETCH(int, winding);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+
+        auto window = makeWindow();
+        window->Tab1->RadioGroup1->setItemIndex(winding);
+        QWidget *widget = window->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->text(QAccessible::Description), description);
     }
 
     void missingPictures_data()
@@ -391,7 +473,8 @@ private slots:
         QCOMPARE(tab->Label41->text(), unit);
         QCOMPARE(tab->Label3->text(), QStringLiteral("Кол-во витков:"));
         QCOMPARE(tab->Label2->toolTip(), QStringLiteral("Диаметр каркаса катушки - D на рисунке"));
-        QCOMPARE(tab->Edit4->accessibleName(), label4);
+        // Named by the caption without its colon.
+        QCOMPARE(tab->Edit4->accessibleName() + QLatin1Char(':'), label4);
         QCOMPARE(shownColour(tab->Image1), picture);
 
         // B = 1, D = 1, n = 100, C = 0.5 is 97,297 uH multi-layer; single-layer

@@ -10,6 +10,7 @@
 #include "support/TestData.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -39,6 +40,24 @@ int pdfPageCount(const QByteArray &pdf)
 {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
     return int(QString::fromLatin1(pdf).count(page));
+}
+
+// Whether a page's drawing commands hold `commands`; Qt compresses them with
+// zlib, which qUncompress reads after a size prefix.
+bool pdfPageContentHas(const QByteArray &pdf, const QByteArray &commands)
+{
+    qsizetype from = 0;
+    while ((from = pdf.indexOf("stream\n", from)) >= 0) {
+        from += 7;
+        const qsizetype end = pdf.indexOf("endstream", from);
+        if (end < 0)
+            break;
+        const QByteArray sizePrefix("\x00\x10\x00\x00", 4);
+        if (qUncompress(sizePrefix + pdf.mid(from, end - from)).contains(commands))
+            return true;
+        from = end;
+    }
+    return false;
 }
 
 } // namespace
@@ -408,20 +427,75 @@ private slots:
 
     void font_data()
     {
-        addBooleanRows("chosen", "chosen", "cancelled");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("family");   // of the log's font afterwards
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<QColor>("colour");    // of the log's text afterwards
+        QTest::addColumn<bool>("modified");
+
+        const QColor black(Qt::black);
+        QTest::newRow("cancelled") << "cancel" << "Times New Roman" << 6 << black << false;
+        QTest::newRow("OK unchanged") << "unchanged" << "Times New Roman" << 6 << black << false;
+        QTest::newRow("other face") << "Arial 12" << "Arial" << 12 << black << true;
+        QTest::newRow("same face, other size") << "same face 9" << "Times New Roman" << 9 << black << true;
+        QTest::newRow("colour only") << "red" << "Times New Roman" << 6 << QColor(Qt::red) << true;
     }
     void font()
     {
-        QFETCH(bool, chosen);
-        const QFont before = log->logFont();
-        const QFont choice(QStringLiteral("Arial"), 12, QFont::Bold, true);
-        if (chosen)
-            fake->fontChoice = choice;
+        QFETCH(QString, answer);
+        QFETCH(QString, family);
+        QFETCH(int, pointSize);
+        QFETCH(QColor, colour);
+        QFETCH(bool, modified);
+
+        const QFont design = ResultsLog::designFont();
+        // The dialog is offered the face the log is drawn in, not a name it may not list.
+        const QString drawnFace = QFontInfo(design).family();
+        ui::FontChoice offered{design, QColor(Qt::black)};
+        offered.font.setFamily(drawnFace);
+        if (answer == "cancel") {
+        } else if (answer == "unchanged") {
+            fake->chooseUnchanged = true;
+        } else if (answer == "Arial 12") {
+            fake->fontChoice = ui::FontChoice{QFont(QStringLiteral("Arial"), 12), QColor(Qt::black)};
+        } else if (answer == "same face 9") {
+            fake->fontChoice = ui::FontChoice{QFont(drawnFace, 9), QColor(Qt::black)};
+        } else {
+            fake->fontChoice = offered;
+            fake->fontChoice->color = Qt::red;
+        }
+
         log->chooseFont();
-        QCOMPARE(fake->fontRequests, QList<QFont>{before});
-        QCOMPARE(log->logFont(), chosen ? choice : before);
+        QCOMPARE(fake->fontRequests.size(), 1);
+        QCOMPARE(fake->fontRequests.at(0).font.family(), drawnFace);
+        QCOMPARE(fake->fontRequests.at(0).font.pointSize(), 6);
+        QCOMPARE(fake->fontRequests.at(0).color, QColor(Qt::black));
+        QCOMPARE(log->logFont().family(), family);
+        QCOMPARE(log->logFont().pointSize(), pointSize);
         QCOMPARE(log->document()->defaultFont(), log->logFont());
-        QCOMPARE(log->isModified(), chosen);
+        QCOMPARE(log->palette().color(QPalette::Text), colour);
+        QCOMPARE(log->isModified(), modified);
+    }
+
+    void chosenColourIsPrinted()
+    {
+        fake->fontChoice = ui::FontChoice{ResultsLog::designFont(), QColor(0, 0, 255)};
+        log->chooseFont();
+        QCOMPARE(log->logTextColor(), QColor(0, 0, 255));
+        log->appendLine(QStringLiteral("Индуктивность = 12"));
+
+        const QString pdf = dir->filePath("colour.pdf");
+        fake->acceptPrint = true;
+        fake->preparePrinter = [&](QPrinter *printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setPdfVersion(QPagedPaintDevice::PdfVersion_1_4);
+        };
+        log->printLog();
+        // The PDF writer sets the fill colour of the text as "r g b scn".
+        const QByteArray bytes = contentOf(pdf);
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(pdfPageContentHas(bytes, "0 0 1 scn"));
     }
 
 private:

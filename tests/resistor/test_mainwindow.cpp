@@ -11,7 +11,9 @@
 #include "ui/SpinEdit.h"
 #include "ui/TooltipSwitch.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -422,6 +425,107 @@ private slots:
 
     // Every text the fixed-size controls can show fits the room their style
     // gives it; too little room cuts the text off.
+    void tabOrder_data()
+    {
+        QTest::addColumn<int>("bandCount");   // index of the band-count group
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QStringList>("chain");
+
+        // "Рассчитать" is disabled while the nominal is 0; the coil button is no stop.
+        QTest::newRow("four bands, ohms")
+            << 1 << 1
+            << QStringList{"spSkinComboBox1", "spSkinComboBox2", "spSkinComboBox4", "spSkinComboBox5",
+                           "spSkinButton2", "spSkinRadioGroup1_item1", "spSkinSpinEdit1",
+                           "spSkinRadioGroup2_item1", "spSkinComboBox1"};
+        QTest::newRow("five bands, kiloohms")
+            << 2 << 0
+            << QStringList{"spSkinComboBox1", "spSkinComboBox2", "spSkinComboBox3", "spSkinComboBox4",
+                           "spSkinComboBox5", "spSkinButton2", "spSkinRadioGroup1_item2",
+                           "spSkinSpinEdit1", "spSkinRadioGroup2_item0", "spSkinComboBox1"};
+        QTest::newRow("three bands")
+            << 0 << 1
+            << QStringList{"spSkinComboBox1", "spSkinComboBox2", "spSkinComboBox4", "spSkinButton2",
+                           "spSkinRadioGroup1_item0", "spSkinSpinEdit1", "spSkinRadioGroup2_item1",
+                           "spSkinComboBox1"};
+    }
+    void tabOrder()
+    {
+        QFETCH(int, bandCount);
+        QFETCH(int, unit);
+        QFETCH(QStringList, chain);
+
+        showActive();
+        control<ui::RadioGroup>("spSkinRadioGroup1")->setItemIndex(bandCount);
+        control<ui::RadioGroup>("spSkinRadioGroup2")->setItemIndex(unit);
+        list(1)->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < chain.size(); ++i) {
+            // A spin box's line edit stands for the spin box.
+            QWidget *focus = QApplication::focusWidget();
+            while (focus && focus->objectName().isEmpty())
+                focus = focus->parentWidget();
+            visited << (focus ? focus->objectName() : QString());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, chain);
+    }
+
+    void f10OpensTheFileMenu()
+    {
+        showActive();
+        list(1)->setFocus();
+        QTest::keyClick(list(1), Qt::Key_F10);
+        QMenu *file = control<QMenu>("N1");
+        QCOMPARE(window()->menuBar()->activeAction(), file->menuAction());
+        QVERIFY(QTest::qWaitFor([file] { return file->isVisible(); }));
+        file->hide();
+    }
+
+    void resultsAreNamedForScreenReaders_data()
+    {
+        QTest::addColumn<int>("firstBand");   // index in the first list, -1: as designed
+        QTest::addColumn<QString>("nominal");
+        QTest::addColumn<QString>("tolerance");
+        QTest::newRow("design bands") << -1 << "Номинал: 12 КОм" << "Допуск: ± 5%";
+        QTest::newRow("first band changed") << 3 << "Номинал: 42 КОм" << "Допуск: ± 5%";
+    }
+    void resultsAreNamedForScreenReaders()
+    {
+        QFETCH(int, firstBand);
+        QFETCH(QString, nominal);
+        QFETCH(QString, tolerance);
+        window();
+        if (firstBand >= 0)
+            list(1)->setItemIndex(firstBand);
+        const auto name = [this](const char *label) {
+            return QAccessible::queryAccessibleInterface(control<QLabel>(label))->text(QAccessible::Name);
+        };
+        QCOMPARE(name("Label1"), nominal);
+        QCOMPARE(name("Label2"), tolerance);
+    }
+
+    void bandListsAreNamedByTheirBand_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first") << 1 << "Первая полоса, 1-я цифра";
+        QTest::newRow("second") << 2 << "Вторая полоса, 2-я цифра";
+        QTest::newRow("third") << 3 << "Третья полоса, 3-я цифра";
+        QTest::newRow("multiplier") << 4 << "Полоса множителя";
+        QTest::newRow("tolerance") << 5 << "Полоса допуска";
+    }
+    void bandListsAreNamedByTheirBand()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, name);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list(number));
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->text(QAccessible::Value), list(number)->currentText());
+        QCOMPARE(accessible->text(QAccessible::Description), list(number)->toolTip());
+        list(number)->setItemIndex(list(number)->itemIndex() == 0 ? 1 : 0);
+        QCOMPARE(accessible->text(QAccessible::Value), list(number)->currentText());
+    }
+
     void textsFitTheirControls_data()
     {
         QTest::addColumn<QString>("name");

@@ -31,8 +31,10 @@ public:
     // Called with the printer when the print dialog is accepted, to point it at a file.
     std::function<void(QPrinter *)> preparePrinter;
 
-    QList<QFont> fontRequests;
-    std::optional<QFont> fontChoice;
+    QList<ui::FontChoice> fontRequests;
+    // Unset: cancelled. chooseUnchanged: OK on the font and colour offered.
+    std::optional<ui::FontChoice> fontChoice;
+    bool chooseUnchanged = false;
 
     QList<QUrl> shellRequests;
     bool shellResult = true;
@@ -61,9 +63,11 @@ public:
             preparePrinter(printer);
         return acceptPrint;
     }
-    std::optional<QFont> chooseFont(QWidget *, const QFont &initial) override
+    std::optional<ui::FontChoice> chooseFont(QWidget *, const ui::FontChoice &initial) override
     {
         fontRequests.append(initial);
+        if (chooseUnchanged)
+            return initial;
         return fontChoice;
     }
     bool openWithShell(const QUrl &url) override

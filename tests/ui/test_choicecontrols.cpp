@@ -3,9 +3,14 @@
 #include "ui/ComboBox.h"
 #include "ui/RadioGroup.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 class TestChoiceControls : public QObject
 {
@@ -143,6 +148,83 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         QCOMPARE(group.itemIndex(), clicked);
         QCOMPARE(clicks.size(), notifications);
+    }
+
+    void comboAccessibleNameAndValue_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expectedName");
+        QTest::newRow("named by its band") << "Полоса допуска" << "Полоса допуска";
+        QTest::newRow("unnamed: the shown item") << "" << "красный";
+    }
+    void comboAccessibleNameAndValue()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expectedName);
+        ui::ComboBox combo;
+        combo.addItems({QStringLiteral("чёрный"), QStringLiteral("коричневый"), QStringLiteral("красный")});
+        combo.setAccessibleName(name);
+        combo.setAccessibleDescription(QStringLiteral("Ну вот и полоса допуска !"));
+        combo.setItemIndex(2);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&combo);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::ComboBox);
+        QCOMPARE(accessible->text(QAccessible::Name), expectedName);
+        QCOMPARE(accessible->text(QAccessible::Value), QString("красный"));
+        QCOMPARE(accessible->text(QAccessible::Description), QString("Ну вот и полоса допуска !"));
+        combo.setItemIndex(0);
+        QCOMPARE(accessible->text(QAccessible::Value), QString("чёрный"));
+        // The items stay reachable as the popup's list.
+        QCOMPARE(accessible->childCount(), 1);
+        QCOMPARE(accessible->child(0)->object(), static_cast<QObject *>(combo.view()));
+    }
+
+    void radioTabEntersOnTheSelectedItem_data()
+    {
+        QTest::addColumn<int>("selected");   // -1: none
+        QTest::addColumn<bool>("byClick");
+        QTest::addColumn<int>("focused");
+
+        QTest::newRow("none selected: the first") << -1 << false << 0;
+        QTest::newRow("first selected") << 0 << false << 0;
+        QTest::newRow("last selected by the program") << 2 << false << 2;
+        QTest::newRow("middle selected by a click") << 1 << true << 1;
+    }
+    void radioTabEntersOnTheSelectedItem()
+    {
+        QFETCH(int, selected);
+        QFETCH(bool, byClick);
+        QFETCH(int, focused);
+
+        QWidget window;
+        auto *before = new QLineEdit(&window);
+        auto *group = new ui::RadioGroup(&window);
+        group->setObjectName(QStringLiteral("group"));
+        group->setItems({QStringLiteral("три"), QStringLiteral("чет."), QStringLiteral("пять")}, 3);
+        auto *after = new QLineEdit(&window);
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(before);
+        layout->addWidget(group);
+        layout->addWidget(after);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // The focus visits the first item once, as a user's earlier visit would.
+        group->button(0)->setFocus(Qt::TabFocusReason);
+        if (byClick) {
+            QRadioButton *item = group->button(selected);
+            QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
+        } else if (selected >= 0) {
+            group->setItemIndex(selected);
+        }
+
+        before->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), group->button(focused));
+        // One stop: the next Tab leaves the group.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), after);
+        QTest::keyClick(after, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), group->button(focused));
     }
 
     void radioItemsFillColumnsTopToBottom()

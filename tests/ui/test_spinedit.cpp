@@ -23,6 +23,7 @@ namespace {
 class ProbedSpinEdit : public ui::SpinEdit
 {
 public:
+    QLineEdit *edit() const { return lineEdit(); }
     QPoint arrowCentre(QStyle::SubControl arrow)
     {
         QStyleOptionSpinBox option;
@@ -298,13 +299,23 @@ private slots:
     {
         QTest::addColumn<int>("arrow");
         QTest::addColumn<int>("direction");
-        QTest::newRow("up arrow held") << int(QStyle::SC_SpinBoxUp) << 1;
-        QTest::newRow("down arrow held") << int(QStyle::SC_SpinBoxDown) << -1;
+        QTest::addColumn<int>("heldMs");
+        QTest::addColumn<int>("steps");
+
+        // Repeated steps at 600, 700, ... ms after the press, one more at the release.
+        QTest::newRow("up, shorter than the wait") << int(QStyle::SC_SpinBoxUp) << 1 << 450 << 1;
+        QTest::newRow("up, 550 ms") << int(QStyle::SC_SpinBoxUp) << 1 << 550 << 1;
+        QTest::newRow("up, 620 ms") << int(QStyle::SC_SpinBoxUp) << 1 << 620 << 2;
+        QTest::newRow("up, 1450 ms") << int(QStyle::SC_SpinBoxUp) << 1 << 1450 << 10;
+        QTest::newRow("down, 620 ms") << int(QStyle::SC_SpinBoxDown) << -1 << 620 << 2;
+        QTest::newRow("down, 1450 ms") << int(QStyle::SC_SpinBoxDown) << -1 << 1450 << 10;
     }
     void holdRepeatsAfterPause()
     {
         QFETCH(int, arrow);
         QFETCH(int, direction);
+        QFETCH(int, heldMs);
+        QFETCH(int, steps);
 
         makeBox(ui::SpinKind::WholeNumber, 0, 50);
         auto *timer = m_spin->findChild<QTimer *>("repeatTimer");
@@ -312,26 +323,73 @@ private slots:
         const QPoint at = m_spin->arrowCentre(QStyle::SubControl(arrow));
 
         QTest::mousePress(m_spin, Qt::LeftButton, {}, at);
-        QVERIFY(timer->isActive());
-        QCOMPARE(timer->interval(), 500);
-        QVERIFY(m_spin->value() == 50);
-
-        fireTimer(timer); // 500 ms
-        QVERIFY(m_spin->value() == 50 + direction);
-        QCOMPARE(timer->interval(), 100);
-        fireTimer(timer); // 600 ms
-        fireTimer(timer); // 700 ms
-        QVERIFY(m_spin->value() == 50 + 3 * direction);
-
+        // Simulated time: the timer fires whenever its interval has run out.
+        int now = 0;
+        while (timer->isActive() && now + timer->interval() <= heldMs) {
+            now += timer->interval();
+            fireTimer(timer);
+        }
         QTest::mouseRelease(m_spin, Qt::LeftButton, {}, at);
         QVERIFY(!timer->isActive());
-        QVERIFY(m_spin->value() == 50 + 4 * direction);
+        QCOMPARE(int(m_spin->value()) - 50, steps * direction);
 
         // The next press waits the full pause again.
         QTest::mousePress(m_spin, Qt::LeftButton, {}, at);
         QCOMPARE(timer->interval(), 500);
+        fireTimer(timer); // 500 ms: no step yet
         QTest::mouseRelease(m_spin, Qt::LeftButton, {}, at);
-        QVERIFY(m_spin->value() == 50 + 5 * direction);
+        QCOMPARE(int(m_spin->value()) - 50, (steps + 1) * direction);
+    }
+
+    void programTextIgnoresMaxLength_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+
+        // 3 decimals, 6 characters, up to 100: as the turns tab's inductance.
+        QTest::newRow("above the bound") << "101" << "100,000";
+        QTest::newRow("within the bound stays as typed") << "99,5" << "99,5";
+    }
+    void programTextIgnoresMaxLength()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+
+        makeBox(ui::SpinKind::Decimal, 3, 0);
+        m_spin->setRange(0, 100);
+        m_spin->setMaxLength(6);
+        m_spin->selectAll();
+        QTest::keyClicks(m_spin, typed);
+        QCOMPARE(m_spin->text(), text);
+
+        m_spin->setValue(12.5L);
+        QCOMPARE(m_spin->text(), QString("12,500"));
+        m_spin->setValue(100);
+        QCOMPARE(m_spin->text(), QString("100,000"));
+    }
+
+    void userTypesNoMoreThanMaxLength()
+    {
+        makeBox(ui::SpinKind::Decimal, 3, 0);
+        m_spin->setRange(0, 100);
+        m_spin->setMaxLength(6);
+        m_spin->setValue(100);
+        // Past the limit nothing more goes in, not even a replaced character.
+        m_spin->edit()->end(false);
+        QTest::keyClick(m_spin, Qt::Key_5);
+        QCOMPARE(m_spin->text(), QString("100,000"));
+        m_spin->edit()->setSelection(0, 1);
+        QTest::keyClick(m_spin, Qt::Key_2);
+        QCOMPARE(m_spin->text(), QString("100,000"));
+        // Shortening it is allowed; then it fills up to the limit only.
+        m_spin->edit()->end(false);
+        QTest::keyClick(m_spin, Qt::Key_Backspace);
+        QCOMPARE(m_spin->text(), QString("100,00"));
+        QTest::keyClick(m_spin, Qt::Key_7);
+        QCOMPARE(m_spin->text(), QString("100,00"));
+        m_spin->selectAll();
+        QTest::keyClicks(m_spin, "12,34567");
+        QCOMPARE(m_spin->text(), QString("12,345"));
     }
 };
 

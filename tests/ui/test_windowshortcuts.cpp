@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,6 +16,39 @@ class TestWindowShortcuts : public QObject
 {
     Q_OBJECT
 private slots:
+    void f10OpensTheFirstMenu_data()
+    {
+        QTest::addColumn<bool>("fromSpinBox");
+        QTest::newRow("focus in a line edit") << false;
+        QTest::newRow("focus in a spin box") << true;
+    }
+    void f10OpensTheFirstMenu()
+    {
+        QFETCH(bool, fromSpinBox);
+        QMainWindow window;
+        auto *central = new QWidget(&window);
+        auto *layout = new QVBoxLayout(central);
+        auto *edit = new QLineEdit(central);
+        auto *spin = new ui::SpinEdit(central);
+        layout->addWidget(edit);
+        layout->addWidget(spin);
+        window.setCentralWidget(central);
+        QMenu *file = window.menuBar()->addMenu(QStringLiteral("&Файл"));
+        file->addAction(QStringLiteral("&Открыть..."));
+        window.menuBar()->addMenu(QStringLiteral("&Правка"))->addAction(QStringLiteral("&Вырезать"));
+        new ui::WindowShortcuts(&window);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget *focused = fromSpinBox ? static_cast<QWidget *>(spin) : edit;
+        focused->setFocus();
+
+        QTest::keyClick(focused, Qt::Key_F10);
+        QCOMPARE(window.menuBar()->activeAction(), file->menuAction());
+        QVERIFY(QTest::qWaitFor([file] { return file->isVisible(); }));
+        file->hide();
+    }
+
     void keyRunsTheMenuEntry_data()
     {
         QTest::addColumn<QKeySequence>("keys");

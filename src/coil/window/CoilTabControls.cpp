@@ -61,10 +61,20 @@ QGroupBox *makeInputFrame(QWidget *parent, const QString &name, const QRect &bou
     return frame;
 }
 
-void pairCaption(QLabel *caption, ui::SpinEdit *spin)
+void pairCaption(QLabel *caption, ui::SpinEdit *spin, const QLabel *unit)
 {
     caption->setBuddy(spin);
-    spin->setAccessibleName(caption->text());
+    QString name = caption->text().trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name = name.chopped(1).trimmed();
+    spin->setAccessibleName(name);
+    QString description = caption->toolTip().trimmed();
+    if (!unit->text().isEmpty()) {
+        if (!description.isEmpty())
+            description += QStringLiteral("; ");
+        description += QStringLiteral("единица: ") + unit->text();
+    }
+    spin->setAccessibleDescription(description);
 }
 
 InputLine inputLine(const QLabel *caption, const ui::SpinEdit *spin, const QLabel *unit)

@@ -41,8 +41,9 @@ ui::SpinEdit *makeSpinEdit(QWidget *parent, const QString &name, const SpinSetti
 // The frame that holds a tab's inputs.
 QGroupBox *makeInputFrame(QWidget *parent, const QString &name, const QRect &bounds);
 
-// Names the spin box after its caption label, for assistive tools.
-void pairCaption(QLabel *caption, ui::SpinEdit *spin);
+// Names the spin box after its caption label, for assistive tools, and
+// describes it by the caption's hint and the unit.
+void pairCaption(QLabel *caption, ui::SpinEdit *spin, const QLabel *unit);
 
 // One line of a result block: caption text, value, unit text.
 InputLine inputLine(const QLabel *caption, const ui::SpinEdit *spin, const QLabel *unit);

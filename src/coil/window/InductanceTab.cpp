@@ -60,41 +60,47 @@ InductanceTab::InductanceTab(const QString &programDir, const DesignScale &scale
     Label41 = unit(QStringLiteral("Label41"), QString(), 108);
 
     // The turns caption is the same for both winding types.
-    setCaption(Label3, Edit3, QStringLiteral("Кол-во витков:"),
+    setCaption(Label3, QStringLiteral("Кол-во витков:"),
                QStringLiteral("Число витков катушки - n  на одном рисунке "));
 
     connect(RadioGroup1, &ui::RadioGroup::itemClicked, this, &InductanceTab::RadioGroup1Click);
 }
 
-void InductanceTab::setCaption(QLabel *label, ui::SpinEdit *spin, const QString &text,
+void InductanceTab::setCaption(QLabel *label, const QString &text,
                                const QString &hint)
 {
     ui::describeControl(label, label->objectName(), text, hint);
     label->setText(text);
     label->adjustSize();
-    pairCaption(label, spin);
 }
 
 void InductanceTab::RadioGroup1Click()
 {
     const bool multiLayer = RadioGroup1->itemIndex() == 1;
     if (multiLayer) {
-        setCaption(Label1, Edit1, QStringLiteral("Ширина намотки:"),
+        setCaption(Label1, QStringLiteral("Ширина намотки:"),
                    QStringLiteral("Эдесь указывается ширина намотки катушки - B на рисунке"));
-        setCaption(Label2, Edit2, QStringLiteral("Диаметр каркаса:"), DiameterHint);
-        setCaption(Label4, Edit4, QStringLiteral("Толщина намотки:"),
+        setCaption(Label2, QStringLiteral("Диаметр каркаса:"), DiameterHint);
+        setCaption(Label4, QStringLiteral("Толщина намотки:"),
                    QStringLiteral("Толщина намотки провода - C на рисунке"));
         Label41->setText(QStringLiteral("см"));
     } else {
-        setCaption(Label1, Edit1, QStringLiteral("Длина намотки :"),
+        setCaption(Label1, QStringLiteral("Длина намотки :"),
                    QStringLiteral("На расчёт сильно НЕ влияет, задаётся ориентировочно !!!"));
-        setCaption(Label2, Edit2, QStringLiteral("Диаметр намотки:"), DiameterHint);
-        setCaption(Label4, Edit4, QStringLiteral("Диаметр провода:"),
+        setCaption(Label2, QStringLiteral("Диаметр намотки:"), DiameterHint);
+        setCaption(Label4, QStringLiteral("Диаметр провода:"),
                    QStringLiteral("Диаметр провода для намотки - d на рисунке"));
         Label41->setText(QStringLiteral("мм"));
     }
     Label41->setAccessibleName(Label41->text());
     Label41->adjustSize();
+    // After the unit: the descriptions name it.
+    pairCaption(Label1, Edit1, Label11);
+    pairCaption(Label2, Edit2, Label21);
+    pairCaption(Label3, Edit3, Label31);
+    pairCaption(Label4, Edit4, Label41);
+    Image1->setAccessibleName(multiLayer ? QStringLiteral("Рисунок многослойной катушки")
+                                         : QStringLiteral("Рисунок однослойной катушки"));
 
     m_winding = multiLayer ? WindingType::MultiLayer : WindingType::SingleLayer;
 

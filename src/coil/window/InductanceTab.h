@@ -53,7 +53,7 @@ public:
     ui::SpinEdit *Edit4;
 
 private:
-    void setCaption(QLabel *label, ui::SpinEdit *spin, const QString &text, const QString &hint);
+    void setCaption(QLabel *label, const QString &text, const QString &hint);
 
     QString m_programDir;
     WindingType m_winding = WindingType::SingleLayer;

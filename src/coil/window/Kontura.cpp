@@ -109,6 +109,10 @@ void TfmContura::buildControls(const coil::DesignScale &scale)
     PageControl1->addPictureTab(Tab1, pictures::icon(IconId::CoilTabInductance));
     PageControl1->addPictureTab(Tab2, pictures::icon(IconId::CoilTabTurns));
     PageControl1->addPictureTab(Tab3, pictures::icon(IconId::CoilTabWire));
+    // The tabs show pictures only; assistive tools name them by what they compute.
+    PageControl1->tabBar()->setAccessibleTabName(0, QStringLiteral("Индуктивность катушки"));
+    PageControl1->tabBar()->setAccessibleTabName(1, QStringLiteral("Число витков и диаметр провода"));
+    PageControl1->tabBar()->setAccessibleTabName(2, QStringLiteral("Индуктивность прямого провода"));
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfmContura::PageControl1Change);
 

@@ -75,6 +75,7 @@ ResultsLog::ResultsLog(QWidget *parent)
     const QString hint = QStringLiteral("Поле для вывода результатов работы");
     setObjectName(QStringLiteral("RichEdit1"));
     setToolTip(hint);
+    setAccessibleName(QStringLiteral("Журнал результатов"));
     setAccessibleDescription(hint);
     // Tab moves on to the next control, as in the window's focus order.
     setTabChangesFocus(true);

@@ -8,6 +8,8 @@
 // The file commands are meant to run inside ui::runCommand: errors are thrown
 // as AppError, the answer Cancel as CommandAborted.
 
+#include "ui/Dialogs.h"
+
 #include <QPlainTextEdit>
 
 namespace coil {
@@ -84,6 +86,9 @@ public:
     void saveFile();
     void saveFileAs();
     void printLog();
+    // The font dialog opens on the face and size the log is drawn in and its
+    // text colour; OK without a change changes nothing. The colour becomes
+    // the log's text colour (shown and printed), not part of the settings.
     void chooseFont();
 
 signals:
@@ -100,6 +105,7 @@ private:
     void watchDocument();
     void applyDefaultFormat();
     void writeLog(const QString &path);
+    ui::FontChoice shownFormat() const;
 
     int m_capacity;
     QFont m_font;

@@ -11,6 +11,7 @@
 #include "ui/Dialogs.h"
 
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QPrinter>
 
 namespace coil {
@@ -123,11 +124,37 @@ void ResultsLog::printLog()
     printLogDocument(*document(), &printer, logTextColor());
 }
 
+ui::FontChoice ResultsLog::shownFormat() const
+{
+    // The face the log is really drawn in: "Times New Roman" may be missing
+    // and drawn by a look-alike, which the dialog lists under its own name.
+    const QFontInfo drawn(m_font);
+    QFont font = m_font;
+    font.setFamily(drawn.family());
+    if (font.pointSizeF() <= 0)
+        font.setPointSizeF(drawn.pointSizeF());
+    return {font, palette().color(QPalette::Text)};
+}
+
 void ResultsLog::chooseFont()
 {
-    const std::optional<QFont> font = ui::dialogs().chooseFont(window(), logFont());
-    if (font)
-        setLogFont(*font);
+    const ui::FontChoice shown = shownFormat();
+    const std::optional<ui::FontChoice> chosen = ui::dialogs().chooseFont(window(), shown);
+    if (!chosen)
+        return;
+    const QFont &font = chosen->font;
+    const bool sameFace = font.family().compare(shown.font.family(), Qt::CaseInsensitive) == 0;
+    if (!sameFace || font.pointSizeF() != shown.font.pointSizeF() || font.weight() != shown.font.weight()
+        || font.italic() != shown.font.italic() || font.underline() != shown.font.underline()
+        || font.strikeOut() != shown.font.strikeOut()) {
+        QFont changed = font;
+        // The same face keeps the name it was given (and stored) by.
+        if (sameFace)
+            changed.setFamily(m_font.family());
+        setLogFont(changed);
+    }
+    if (chosen->color.isValid() && chosen->color != shown.color)
+        setLogTextColor(chosen->color);
 }
 
 } // namespace coil

@@ -1,6 +1,7 @@
 #include "coil/window/StraightWireTab.h"
 
 #include "coil/window/CoilTabControls.h"
+#include "ui/ControlText.h"
 #include "ui/SpinEdit.h"
 
 #include <QGroupBox>
@@ -16,6 +17,8 @@ StraightWireTab::StraightWireTab(const QString &programDir, const DesignScale &s
     setObjectName(QStringLiteral("Tab3"));
 
     odinProvod = makePicture(this, QStringLiteral("odinProvod"), scale.rect(24, 16, 170, 50));
+    ui::setAccessibleTexts(odinProvod, QStringLiteral("Рисунок прямого провода"),
+                           QStringLiteral("Провод, индуктивность которого рассчитывается"));
     Label6 = makeLabel(this, QStringLiteral("Label6"),
                        QStringLiteral("Определение индуктивности короткого одиночного "
                                       "проводника  по его длине и диаметру."),
@@ -36,8 +39,8 @@ StraightWireTab::StraightWireTab(const QString &programDir, const DesignScale &s
                              scale.rect(104, 56, 81, 17));
     SkinLabel11 = label(QStringLiteral("SkinLabel11"), QStringLiteral("см"), 192, 32);
     SkinLabel21 = label(QStringLiteral("SkinLabel21"), QStringLiteral("мм"), 192, 60);
-    pairCaption(SkinLabel1, SkinEdit1);
-    pairCaption(SkinLabel2, SkinEdit2);
+    pairCaption(SkinLabel1, SkinEdit1, SkinLabel11);
+    pairCaption(SkinLabel2, SkinEdit2, SkinLabel21);
 }
 
 void StraightWireTab::Tab3Show()

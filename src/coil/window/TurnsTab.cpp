@@ -1,6 +1,7 @@
 #include "coil/window/TurnsTab.h"
 
 #include "coil/window/CoilTabControls.h"
+#include "ui/ControlText.h"
 #include "ui/SpinEdit.h"
 
 #include <QGroupBox>
@@ -15,6 +16,8 @@ TurnsTab::TurnsTab(const QString &programDir, const DesignScale &scale, QWidget 
     setObjectName(QStringLiteral("Tab2"));
 
     chisloVitkov = makePicture(this, QStringLiteral("chisloVitkov"), scale.rect(8, 8, 120, 65));
+    ui::setAccessibleTexts(chisloVitkov, QStringLiteral("Рисунок катушки"),
+                           QStringLiteral("Катушка, для которой находятся число витков и диаметр провода"));
     Label5 = makeLabel(this, QStringLiteral("Label5"),
                        QStringLiteral("Нахождение числа витков и диаметра провода с изоляцией."),
                        scale.rect(136, 8, 82, 70));
@@ -38,9 +41,9 @@ TurnsTab::TurnsTab(const QString &programDir, const DesignScale &scale, QWidget 
     StdLabel11 = label(QStringLiteral("StdLabel11"), QStringLiteral("см"), 192, 32);
     StdLabel21 = label(QStringLiteral("StdLabel21"), QStringLiteral("см"), 192, 60);
     StdLabel41 = label(QStringLiteral("StdLabel41"), QStringLiteral("мкГн"), 192, 108);
-    pairCaption(StdLabel1, SpinEdit1);
-    pairCaption(StdLabel2, SpinEdit2);
-    pairCaption(StdLabel4, SpinEdit4);
+    pairCaption(StdLabel1, SpinEdit1, StdLabel11);
+    pairCaption(StdLabel2, SpinEdit2, StdLabel21);
+    pairCaption(StdLabel4, SpinEdit4, StdLabel41);
 }
 
 void TurnsTab::Tab2Show()
