@@ -47,7 +47,8 @@ public:
     void WriteParams() const;
 
     // The close query: unsaved log changes, then the settings. False refuses
-    // the close; failures refuse it without a message.
+    // the close: a cancelled question, or a log save that failed (reported).
+    // A settings file that cannot be written is reported and the close goes on.
     bool FormCloseQuery();
 
     // Menu and button commands.
