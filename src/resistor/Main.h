@@ -36,6 +36,9 @@ public:
     void setCoilWindowOpener(std::function<void(TfmMain *)> opener);
     // Shows the about box modally over this window. Nothing while unset.
     void setAboutBoxOpener(std::function<void(TfmMain *)> opener);
+    // Where the help file lies, ending with a separator: the executable's
+    // folder unless a test says otherwise.
+    void setProgramDir(const QString &dir) { m_programDir = dir; }
 
     // The event handlers and workers of the window.
     void FormCreate();
@@ -74,6 +77,7 @@ private:
     QChar decimalSeparator() const;
 
     QString m_settingsPath;
+    QString m_programDir;
     std::function<void(TfmMain *)> m_openCoilWindow;
     std::function<void(TfmMain *)> m_openAboutBox;
 

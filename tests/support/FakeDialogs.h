@@ -36,6 +36,9 @@ public:
 
     QList<QUrl> shellRequests;
     bool shellResult = true;
+    // When set, answers the shell requests instead of shellResult (a test
+    // hands them to the real opener this way).
+    std::function<bool(const QUrl &)> shell;
 
     int beeps = 0;
 
@@ -69,7 +72,7 @@ public:
     bool openWithShell(const QUrl &url) override
     {
         shellRequests.append(url);
-        return shellResult;
+        return shell ? shell(url) : shellResult;
     }
     void beep() override { ++beeps; }
 };
