@@ -27,6 +27,8 @@ int main(int, char *argv[])
     static int fixedArgc = 1;
     static char *fixedArgv[] = {argv[0], nullptr};
     QApplication application(fixedArgc, fixedArgv);
+    // Desktops match the windows to bandimor.desktop, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("bandimor"));
 
     app::Startup startup(createMainWindow, app::StartupSettings::forProgram());
     return startup.run();

@@ -20,4 +20,13 @@ QList<PictureFile> pictureFiles();
 // a message in error when a file cannot be written.
 bool writePictureFiles(const QString &folder, QString *error);
 
+// The sides of the application icon that desktops look up in the hicolor
+// theme: 16 to 256 pixels.
+QList<int> desktopIconSizes();
+
+// Writes the application icon as "<size>x<size>/apps/bandimor.png" below
+// themeFolder (a hicolor theme folder) for every desktopIconSizes() side;
+// false with a message in error when a file cannot be written.
+bool writeDesktopIcons(const QString &themeFolder, QString *error);
+
 } // namespace pictures
