@@ -6,6 +6,7 @@
 #include "coil/CalculationState.h"
 #include "coil/window/InductanceTab.h"
 #include "coil/window/Kontura.h"
+#include "coil/window/PictureTabWidget.h"
 #include "coil/window/ResultsLog.h"
 #include "coil/window/StraightWireTab.h"
 #include "coil/window/TurnsTab.h"
