@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line "SPDX-License-Identifier: GPL-3.0-or-later" at the
 # top of every source file that lacks one: C++ files get a // comment, CMake
 # files, Python and shell scripts a # comment (after the #! line of a script).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds in Release into build-release/, makes the Debian package and the
 # portable archive with cpack, and checks them: lintian on the .deb,
 # desktop-file-validate on the desktop entry, appstreamcli on the metainfo.

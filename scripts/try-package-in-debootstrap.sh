@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package into a fresh Debian 12 tree made with
 # debootstrap and starts the program there, offscreen, as an ordinary user.
 # Not part of the test run; needs root (debootstrap, chroot) and the network

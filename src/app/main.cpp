@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the application object, then the start-up sequence,
 // which creates the main window below once the single-instance guard lets it.
 #include <QApplication>

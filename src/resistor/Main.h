@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window, TfmMain: five colour-band lists over a resistor's leads,
 // the decoded nominal and tolerance beside them, the band-count group, and

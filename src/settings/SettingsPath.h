@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the settings file lies: beside the executable, with its name, when
 // the program runs from a folder the user can write (a portable folder);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hands a file to the desktop's opener, xdg-open, which starts the program
 // the user chose for its type (a CHM viewer for the help file).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help file Spravka.chm beside the executable, opened by both windows'
 // help commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the program in the two-process tests: the real start-up
 // sequence with a plain main window. It reports on stdout, one line each:
 //   "message|<caption>|<text>"  a message box it was asked to show (answered OK)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coil window: its first opening, the dispatch of "Рассчитать" by tab and
 // by key, the numbering across tabs and windows, the close query, the winding
 // type, faults, help and the settings it restores and stores. Dialogs are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked examples of the help pages are what the program prints: each
 // example block is calculated again in a real coil window, under a Russian
 // locale, and the log's text must match the page's character for character.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmaps written at build time beside the executable, and the icons.
 
 #include "pictures/Icons.h"

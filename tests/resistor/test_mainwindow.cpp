@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the user sees and drives it: first display, band
 // count, encoding by button, Enter and F2, the tooltip switch, settings,
 // help and the openers of the other windows, and texts that fit their

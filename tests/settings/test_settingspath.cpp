@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the settings file lies for a given executable path.
 
 #include "settings/SettingsPath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dialog seam for tests: records every request and answers from queues the
 // test fills beforehand. Unqueued questions get the default button; unqueued

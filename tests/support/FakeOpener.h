@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in for the desktop's opener: a temporary folder that replaces PATH
 // while the object lives, holding an "xdg-open" that notes each argument it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing a file to the desktop's opener: its exit status decides, a missing
 // opener fails, and one that keeps running past the wait counts as opened.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's bitmaps (splash.bmp, Images/*.bmp) into the folder
 // given as the first argument, and, given a second one, the application icon
 // for the desktop into that hicolor theme folder (NxN/apps/bandimor.png).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfmContura, the coil window: three calculation tabs (InductanceTab,
 // TurnsTab, StraightWireTab) beside the results log RichEdit1, which carries
