@@ -39,6 +39,8 @@ mirror="${mirror:-http://deb.debian.org/debian}"
 echo "Mirror: $mirror"
 
 tree="$(mktemp -d /var/tmp/bandimor-debian12.XXXXXX)"
+# The tree's root is the user's /: it must be open to all, as / is.
+chmod 755 "$tree"
 cleanup() {
     for mounted in "$tree/dev/pts" "$tree/dev" "$tree/proc"; do
         mountpoint -q "$mounted" && umount -l "$mounted"
