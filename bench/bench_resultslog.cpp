@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the results log, printed for the record:
 //  - appending one 13-line result block to a shown log of 100 and of 100 000
 //    lines (the two should stay within a factor of 2), with a QTextEdit over

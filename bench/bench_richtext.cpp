@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark of the log's files (not a test; run it by hand):
 //   bench_richtext [megabytes]    (default 10)
 // Writes a log of result blocks as RTF, reads it back, reads the same text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the log file reader. Besides "no crash, no hang, no
 // leak", it checks that whatever the reader accepts survives our writer:
 // read, write, read again gives the same text.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that LibreOffice Writer reads the log files we write with the same
 # text: writes a sample log with our RTF writer, has LibreOffice convert it to
 # plain text, and compares that with the log's lines. Also reads LibreOffice's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, running and testing need,
 # and only those that are missing; quick when everything is there.
 set -euo pipefail
@@ -25,6 +26,12 @@ done
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "These Debian packages are missing: ${missing[*]}" >&2
+        echo "Ask an administrator (root) to install them with:" >&2
+        echo "    apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
     sudo="sudo"
 fi
 echo "Installing: ${missing[*]}"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+# xdg-open hands the help file Spravka.chm to the CHM viewer xCHM.
+bash scripts/install-deps.sh xdg-utils xchm
 bash scripts/build.sh -DBANDIMOR_BUILD_TESTS=OFF
 exec build/bin/bandimor

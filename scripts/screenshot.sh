@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of one of the program's windows under a virtual X
 # display and saves it as docs/screenshots/<window>-window.png.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: the program's name and version over the scrolling credits,
 // a greeting, and a link for writing to the makers; with its own texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scrolling credits of the about box: their text, how it moves and
 // fades, and the area that shows it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The single-instance guard: two system-wide named locks let only one copy
 // of the program run, and a local socket lets a refused copy ask the running

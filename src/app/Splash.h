@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The splash window: a frameless, always-on-top 261 x 141 panel with the
 // picture "splash.bmp", shown while the program starts.

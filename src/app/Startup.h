@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's start-up, in its fixed order: the splash (created, shown and
 // painted), the application title, the single-instance test, the main window,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the application object, then the start-up sequence,
 // which creates the main window below once the single-instance guard lets it.
 #include <QApplication>
@@ -29,6 +30,8 @@ int main(int, char *argv[])
     static char *fixedArgv[] = {argv[0], nullptr};
     QApplication application(fixedArgc, fixedArgv);
     app::installQtTranslation();
+    // Desktops match the windows to bandimor.desktop, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("bandimor"));
 
     app::Startup startup(createMainWindow, app::StartupSettings::forProgram());
     return startup.run();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two ways a command can stop early. AppError carries a text for the
 // general error box; CommandAborted is the user's Cancel and is never shown.

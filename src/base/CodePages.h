@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Windows 8-bit code pages that RTF files name through \ansicpg and a
 // font's \fcharset. Own tables: Qt's converters know no Windows-1251 without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two number texts of the result blocks. Both reduce the value to decimal
 // digits in two stages: first to 18 significant digits, then cut after the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fault that a coil calculation raises instead of producing an infinity
 // or a not-a-number. Every calculation catches it and reports it itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values that the three coil tabs share: one set for the whole program,
 // outliving every coil window. Each calculation copies its inputs in and stores

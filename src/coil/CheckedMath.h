@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Extended-precision arithmetic that raises ArithmeticFault on division by
 // zero, an invalid operation and overflow. The checks are explicit, so they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The result blocks of the three coil tabs: the window passes the log's line
 // count, its labels' texts and spin-box values, and the outcome of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four tab calculations: each copies its inputs into the calculation
 // state, computes, and stores every result as soon as it has it, so results

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coil formulas, in extended precision, evaluated step by step in the
 // order the program has always used. Each returns its result or throws

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a results log file into memory and replacing a file with a new
 // log, with the error texts the user sees. A save never leaves a half-written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names around the results log's files: the untitled name, the window caption
 // built from the file name, the file types of the open and save dialogs and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results log seen as a list of lines, as the block writers use it: the
 // line count and the appending of one line after the last. Works on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame shared by the result blocks of all three coil tabs, with the
 // experiment numbering: the lines that a block appends after the log's last line.

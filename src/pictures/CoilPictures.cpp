@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coil drawings of the coil window's tabs. Each shows the quantities its
 // tab asks for by the letters that the tab's hints name.
 

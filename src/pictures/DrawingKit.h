@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the program's line drawings: colours, the lettering font,
 // dimension lines with arrows, and the coil turns that several pictures use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints one icon on a canvas of iconCanvas × iconCanvas units; the caller
 // scales the painter to the pixel size wanted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small pictures of buttons, menu entries, tabs and window icons, drawn
 // by the same code as the bitmaps. Needs a QGuiApplication (pixmaps).

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/PictureFiles.h"
 
+#include "pictures/Icons.h"
 #include "pictures/Pictures.h"
 
 #include <QDir>
@@ -96,6 +98,29 @@ QImage readBitmap(const QString &path)
     if (!pixelDataComplete(data))
         return QImage();
     return QImage::fromData(data, "BMP");
+}
+
+QList<int> desktopIconSizes()
+{
+    return {16, 22, 24, 32, 48, 64, 128, 256};
+}
+
+bool writeDesktopIcons(const QString &themeFolder, QString *error)
+{
+    for (int size : desktopIconSizes()) {
+        const QString folder = QDir(themeFolder).filePath(QStringLiteral("%1x%1/apps").arg(size));
+        const QString path = QDir(folder).filePath(QStringLiteral("bandimor.png"));
+        if (!QDir().mkpath(folder)) {
+            *error = QStringLiteral("cannot create %1").arg(folder);
+            return false;
+        }
+        QImageWriter writer(path, "png");
+        if (!writer.write(iconImage(IconId::Application, size))) {
+            *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace pictures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bitmaps that lie beside the executable: how they are written, and how
 // the program reads them back.
@@ -25,5 +26,14 @@ bool writePictureFiles(const QString &folder, QString *error);
 // bitmap, or is damaged: a file whose pixel data ends before the header says
 // it does would otherwise show as a picture with a black remainder.
 QImage readBitmap(const QString &path);
+
+// The sides of the application icon that desktops look up in the hicolor
+// theme: 16 to 256 pixels.
+QList<int> desktopIconSizes();
+
+// Writes the application icon as "<size>x<size>/apps/bandimor.png" below
+// themeFolder (a hicolor theme folder) for every desktopIconSizes() side;
+// false with a message in error when a file cannot be written.
+bool writeDesktopIcons(const QString &themeFolder, QString *error);
 
 } // namespace pictures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's pictures, drawn by code: the splash and the coil drawings
 // that the program loads as bitmaps from beside its executable.

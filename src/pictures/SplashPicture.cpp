@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash: the program's name and version over a resistor whose bands
 // read 12 kΩ ± 5 %, the colours the main window starts with.
 

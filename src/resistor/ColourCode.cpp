@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resistor/ColourCode.h"
 
 #include "base/NumberFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The resistor colour code without windows: the five band tables, what the
 // band count does to the lists, decoding the bands into the nominal and

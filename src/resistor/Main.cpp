@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resistor/Main.h"
 
 #include "base/AppInfo.h"
@@ -7,6 +8,7 @@
 #include "ui/ComboBox.h"
 #include "ui/CommandGuard.h"
 #include "ui/Dialogs.h"
+#include "ui/HelpFile.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
 #include "ui/TooltipSwitch.h"
@@ -16,13 +18,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
-#include <QUrl>
 #include <cmath>
 
 namespace {
@@ -35,6 +35,7 @@ const QString settingsSection = QStringLiteral("Settings");
 TfmMain::TfmMain(const QString &settingsPath, QWidget *parent)
     : QMainWindow(parent)
     , m_settingsPath(settingsPath.isEmpty() ? settings::settingsFilePath() : settingsPath)
+    , m_programDir(base::executableDir())
 {
     setObjectName(QStringLiteral("fmMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -224,9 +225,9 @@ void TfmMain::N3Click()
 
 void TfmMain::N9Click()
 {
-    // The shell reports a missing file or a missing viewer itself.
-    const QString path = QDir::cleanPath(base::executableDir() + QStringLiteral("/Spravka.chm"));
-    ui::dialogs().openWithShell(QUrl::fromLocalFile(path));
+    // No shell reports a missing file or viewer here: the window does, as
+    // the coil window's help does.
+    ui::openHelpFile(this, m_programDir);
 }
 
 bool TfmMain::event(QEvent *event)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window, TfmMain: five colour-band lists over a resistor's leads,
 // the decoded nominal and tolerance beside them, the band-count group, and
@@ -36,6 +37,9 @@ public:
     void setCoilWindowOpener(std::function<void(TfmMain *)> opener);
     // Shows the about box modally over this window. Nothing while unset.
     void setAboutBoxOpener(std::function<void(TfmMain *)> opener);
+    // Where the help file lies, ending with a separator: the executable's
+    // folder unless a test says otherwise.
+    void setProgramDir(const QString &dir) { m_programDir = dir; }
 
     // The event handlers and workers of the window.
     void FormCreate();
@@ -76,6 +80,7 @@ private:
     static void showResult(QLabel *result, const QLabel *caption, const QString &text);
 
     QString m_settingsPath;
+    QString m_programDir;
     std::function<void(TfmMain *)> m_openCoilWindow;
     std::function<void(TfmMain *)> m_openAboutBox;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls and the menu of the main window, placed as designed: every
 // control at a fixed place in a client area of 303 × 264 pixels.
 #include "resistor/Main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing the results log's files. A log is always written as RTF;
 // a file is read as RTF, and when the RTF reader reports an error, read again

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The RTF control words the reader acts on. Every other word is read and
 // ignored; an unknown word after \* skips its whole group.

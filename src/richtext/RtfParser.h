@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The RTF reader: one pass over the bytes with an explicit stack of group
 // states (no recursion), producing the text and its character formats.

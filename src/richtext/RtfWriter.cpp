@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/RtfWriter.h"
 
 #include "base/CodePages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The RTF writer: a document's text and character formatting as RTF that
 // WordPad, LibreOffice Writer, AbiWord and this program's reader all open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text with the character format of each of its runs, gathered in full
 // before it replaces a document's content: a read that fails half-way leaves

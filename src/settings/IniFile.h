@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file: a private-profile (INI) file beside the executable.
 // An IniFile loads the file when made, answers reads from memory, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bytes of the settings file and its text. Files written by hand or by
 // older copies of the program may be Windows-1251; UTF-8 and UTF-16 files

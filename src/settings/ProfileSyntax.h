@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line syntax of a private-profile (INI) file, as the Windows profile
 // functions read it: "[Section]" lines, "key=value" lines, ";" comments.

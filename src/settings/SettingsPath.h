@@ -1,5 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Where the settings file lies: beside the executable, with its name.
+// Where the settings file lies: beside the executable, with its name, when
+// the program runs from a folder the user can write (a portable folder);
+// otherwise in the user's own configuration folder, as the XDG base
+// directory rules place it.
 
 #include <QString>
 
@@ -10,7 +14,17 @@ namespace settings {
 // dot counts, never a dot in a folder name.
 QString iniPathFor(const QString &executablePath);
 
-// iniPathFor() of the running executable.
+// True when a file can be created in the folder: it exists, is a folder, and
+// the user may write it (its file system is not mounted read-only).
+bool folderWritable(const QString &folder);
+
+// The settings file of the executable at executablePath, the user's
+// configuration folder taken from the XDG rules ($XDG_CONFIG_HOME, or
+// ~/.config). The per-user folder is made when it is chosen, so that the
+// first save finds it.
+QString settingsFilePath(const QString &executablePath);
+
+// settingsFilePath() of the running executable.
 QString settingsFilePath();
 
 } // namespace settings

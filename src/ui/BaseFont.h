@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows' base font: "MS Sans Serif", 11 pixels high. Where that face is
 // missing (every system but Windows), a face with the metrics of Arial stands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A group frame with a caption bar across its top, the caption centred in
 // the frame's own font and colour.

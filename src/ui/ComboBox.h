@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fixed drop-down list that the program drives by item index. It notifies
 // only when the text it shows changes, whether the user or the program picked

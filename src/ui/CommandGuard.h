@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The general error box: an error that escapes a command is shown with its
 // text, the application title as caption and an error icon, and the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names and texts of a control for the program's code, its tooltips and
 // assistive tools.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Dialogs.h"
 
+#include "ui/DesktopOpener.h"
 #include "ui/FontColourDialog.h"
 
 #include <QApplication>
@@ -119,6 +121,12 @@ public:
 
     bool openWithShell(const QUrl &url) override
     {
+        // A local file goes to xdg-open, whose verdict counts; an address
+        // (mailto:) to Qt, which only reports that it handed it on.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        if (url.isLocalFile())
+            return openWithDesktop(url.toLocalFile());
+#endif
         return QDesktopServices::openUrl(url);
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box, file, print and font dialog, the shell and the beep go
 // through this seam. The program uses Qt's own dialogs; tests install a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that acts as a link: a hand pointer, its text turns blue while the
 // pointer is over it, and a left click emits clicked().

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A group of radio buttons in columns, driven by item index. Its click
 // notification comes whenever the selection moves to another item, by a

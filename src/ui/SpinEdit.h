@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's spin box: an extended-precision value that is stored as set
 // or typed, never rounded to what the text shows. Typing is filtered and each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text rules of the spin box, apart from any window: how a stored value
 // is written, which typed characters may enter, and which user texts stand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one switch for the tooltips of every window of the program: while it is
 // off, no tooltip comes up anywhere. Tooltips are drawn semi-transparent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a window stands between runs: its position is kept in the settings
 // file's "WindowPos" section under a pair of keys of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Menu shortcuts belong to their window: whatever control has the focus, a
 // key that one of the window's actions uses runs that action and never

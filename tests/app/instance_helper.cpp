@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the program in the two-process tests: the real start-up
 // sequence with a plain main window. "--locks DIR" puts its locks in a folder
 // of the test's own, "--title T" gives it a title of its own (both to keep

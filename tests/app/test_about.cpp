@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the credits' scroll and fade, their text, the mail link,
 // the keys that close the box or do not, and its modality.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel by which a refused copy asks the running copy to come forward.
 #include "app/InstanceGuard.h"
 #include "support/TestData.h"

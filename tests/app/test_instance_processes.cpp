@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two real copies of the start-up sequence (the instance helper): the second
 // is refused and fetches the first; a copy started after the first was killed
 // runs normally; copies whose environments differ still find each other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance guard and its locks, within one process: a lock file
 // opened twice conflicts with itself, so a second guard stands for a second
 // copy of the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: its look, its picture and its life from creation to
 // removal. The timer is fired by calling its handler, so nothing waits.
 #include "app/Splash.h"

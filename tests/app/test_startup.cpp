@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence within one process: a copy refused by the guard, and
 // the running copy answering an activation request.
 #include "app/InstanceGuard.h"

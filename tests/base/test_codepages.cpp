@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The code page tables where the reader's tests do not reach: the bytes that
 // Windows leaves undefined, and the writer's Windows-1251 encoding.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number texts of the result blocks: the two-stage digit reduction, the
 // general format and the number format, at their rounding boundaries and
 // under a comma and a point locale.

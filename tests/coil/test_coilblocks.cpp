@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result blocks of the three coil tabs, line by line, under a comma and a
 // point locale: worked examples, edge cases, blocks after a fault, numbering.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coil formulas and the tab calculations: values, faults, and which
 // results stay stored in the shared calculation state when a fault ends a run.
 

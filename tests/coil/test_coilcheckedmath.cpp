@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked extended-precision arithmetic: which operations fault, and which pass.
 
 #include "coil/CheckedMath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results log's commands: file name and caption, the questions, open,
 // save, save as, clear, print, font and the edit menu, through a fake dialog
 // seam and files in a temporary folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results log's file names, dialog file types and file access.
 
 #include "base/AppError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results log's line list view on a bare document: line count, the
 // append rules, the capacity and the undo history.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RichEdit1 as a control: its identity, default format, keys, one-step undo,
 // capacity, appending beside the user's caret, and its modified flag.
 

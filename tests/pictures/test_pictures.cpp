@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmaps written at build time beside the executable, and the icons.
 
 #include "pictures/Icons.h"
@@ -35,6 +36,7 @@ private slots:
     void readBitmap();
     void icons_data();
     void icons();
+    void desktopIcons();
 };
 
 void TestPictures::bitmapFiles_data()
@@ -158,6 +160,24 @@ void TestPictures::icons()
     QVERIFY(icon.availableSizes().contains(QSize(24, 24)));
     // Something is drawn: more than the transparent background.
     QVERIFY(distinctColours(icon.pixmap(24).toImage()) > 1);
+}
+
+// The hicolor icons drawn at build time: one PNG per side the program lists,
+// square, with a transparent corner around the drawing.
+void TestPictures::desktopIcons()
+{
+    QCOMPARE(pictures::desktopIconSizes(), (QList<int>{16, 22, 24, 32, 48, 64, 128, 256}));
+    for (int size : pictures::desktopIconSizes()) {
+        const QString path = QStringLiteral(BANDIMOR_ICON_DIR "/%1x%1/apps/bandimor.png").arg(size);
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("png"));
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        QCOMPARE(image.size(), QSize(size, size));
+        QVERIFY(image.hasAlphaChannel());
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+        QVERIFY(distinctColours(image) > 2);
+    }
 }
 
 QTEST_MAIN(TestPictures)

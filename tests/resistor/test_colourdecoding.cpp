@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band tables, the band-count rule and the decoding of the bands into the
 // nominal and tolerance texts.
 

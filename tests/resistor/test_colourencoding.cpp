@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding a typed nominal into band colours, and the round trip back
 // through the decoding.
 

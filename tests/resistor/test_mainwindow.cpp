@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the user sees and drives it: first display, band
 // count, encoding by button, Enter and F2, the tooltip switch, settings,
 // help and the openers of the other windows, and texts that fit their
@@ -6,6 +7,9 @@
 #include "resistor/Main.h"
 #include "settings/IniFile.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeOpener.h"
+#include "support/FileHelpers.h"
+#include "ui/DesktopOpener.h"
 #include "ui/ComboBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
@@ -388,15 +392,43 @@ private slots:
         QVERIFY(!window()->isVisible());
     }
 
-    void helpOpensTheFileBesideTheProgram()
+    void help_data()
     {
+        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<int>("openerStatus");  // -1: no opener on PATH
+        QTest::addColumn<bool>("message");
+
+        QTest::newRow("opened") << true << 0 << false;
+        QTest::newRow("opener fails") << true << 1 << true;
+        QTest::newRow("no opener installed") << true << -1 << true;
+        QTest::newRow("help file missing") << false << 0 << true;
+    }
+
+    // No shell reports a failure on Linux: the window says it.
+    void help()
+    {
+        QFETCH(bool, fileThere);
+        QFETCH(int, openerStatus);
+        QFETCH(bool, message);
+        const QString helpPath = m_dir->filePath(QStringLiteral("Spravka.chm"));
+        if (fileThere)
+            putFile(helpPath, "ITSF");
+        const FakeOpener opener(openerStatus >= 0 ? std::optional<int>(openerStatus) : std::nullopt);
+        m_dialogs->shell = [](const QUrl &url) { return ui::openWithDesktop(url.toLocalFile()); };
+        window()->setProgramDir(m_dir->path() + QLatin1Char('/'));
+
         control<QAction>("N9")->trigger();
-        QCOMPARE(m_dialogs->shellRequests.size(), 1);
-        const QUrl url = m_dialogs->shellRequests[0];
-        QVERIFY(url.isLocalFile());
-        QCOMPARE(QDir::cleanPath(url.toLocalFile()),
-                 QDir::cleanPath(base::executableDir() + "Spravka.chm"));
-        QVERIFY(m_dialogs->messages.isEmpty());
+
+        QCOMPARE(opener.calls(), fileThere && openerStatus >= 0 ? QStringList{helpPath} : QStringList());
+        if (message) {
+            QCOMPARE(m_dialogs->messages.size(), 1);
+            QCOMPARE(m_dialogs->messages[0].text,
+                     QStringLiteral("Ошибка загрузки файла справки, положите его на место!"));
+            QCOMPARE(m_dialogs->messages[0].caption, QStringLiteral("К сведению..."));
+            QCOMPARE(m_dialogs->messages[0].icon, ui::Icon::Error);
+        } else {
+            QVERIFY(m_dialogs->messages.isEmpty());
+        }
     }
 
     void openersRunForEachActivation()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the richtext tests look at in a document: its lines (blocks) and the
 // resolved character format of the text at a given place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain-text fall-back: Windows-1251 or UTF-8, any line ends; and
 // readLogFile choosing between RTF and plain text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RTF written by other programs (corpus/README.md): the exact lines and the
 // formatting of chosen words.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile and broken RTF: the reader ends with an error or with partial
 // text, never with a crash, a hang or memory out of proportion to the file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF reader on small hand-made documents: text, code pages, Unicode,
 // skipped destinations, fields and character formats.
 

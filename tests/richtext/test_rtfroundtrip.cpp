@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a log and reading it back gives the same lines and the same look
 // of every character; and what the writer produces is RTF other readers take.
 

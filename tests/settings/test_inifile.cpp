@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: reading by the profile rules, writing that keeps the
 // rest of the file, safe saving, and files that are not what they should be.
 

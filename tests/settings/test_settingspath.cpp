@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the settings file lies for a given executable path.
 
 #include "settings/SettingsPath.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestSettingsPath : public QObject
@@ -13,6 +16,8 @@ private slots:
     void iniPathFor_data();
     void iniPathFor();
     void runningExecutable();
+    void whereTheFileGoes_data();
+    void whereTheFileGoes();
 };
 
 void TestSettingsPath::iniPathFor_data()
@@ -42,6 +47,42 @@ void TestSettingsPath::runningExecutable()
     const QString path = settings::settingsFilePath();
     QVERIFY(path.endsWith(QStringLiteral("/test_settingspath.ini")));
     QCOMPARE(QFileInfo(path).absolutePath(), QCoreApplication::applicationDirPath());
+}
+
+void TestSettingsPath::whereTheFileGoes_data()
+{
+    QTest::addColumn<QString>("executable");  // below the temporary folder
+    QTest::addColumn<QString>("expected");    // below the temporary folder
+
+    QTest::newRow("portable folder") << "portable/bandimor" << "portable/bandimor.ini";
+    // Root writes through permission bits: a file where the folder should be
+    // stands for a folder the user cannot write.
+    QTest::newRow("folder is a file") << "blocked/bandimor" << "config/bandimor/bandimor.ini";
+    QTest::newRow("folder missing") << "missing/bandimor" << "config/bandimor/bandimor.ini";
+}
+
+void TestSettingsPath::whereTheFileGoes()
+{
+    QFETCH(QString, executable);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("portable")));
+    QFile blocker(dir.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
+
+    const QString path = settings::settingsFilePath(dir.filePath(executable));
+    if (oldConfigHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfigHome);
+
+    QCOMPARE(path, dir.filePath(expected));
+    // The folder is there for the first save.
+    QVERIFY(QFileInfo(QFileInfo(path).absolutePath()).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsPath)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dialog seam for tests: records every request and answers from queues the
 // test fills beforehand. Unqueued questions get the default button; unqueued
@@ -38,6 +39,9 @@ public:
 
     QList<QUrl> shellRequests;
     bool shellResult = true;
+    // When set, answers the shell requests instead of shellResult (a test
+    // hands them to the real opener this way).
+    std::function<bool(const QUrl &)> shell;
 
     int beeps = 0;
 
@@ -73,7 +77,7 @@ public:
     bool openWithShell(const QUrl &url) override
     {
         shellRequests.append(url);
-        return shellResult;
+        return shell ? shell(url) : shellResult;
     }
     void beep() override { ++beeps; }
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number helpers shared by the tests: long doubles from decimal texts, and
 // the separators of the two locales the number texts are checked under.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A log as the coil window writes it: numbered result blocks of the three
 // tabs, in the log's default format, with every fifth result coloured and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drop-down list and the radio group: which changes notify and which
 // indices they take.
 #include "ui/ComboBox.h"

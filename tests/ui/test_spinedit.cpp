@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spin box as the user drives it: typing, pasting, stepping by keys,
 // wheel and arrow buttons, and the repetition while an arrow is held.
 #include "support/FakeDialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text rules of the spin box: how values are written, which texts are
 // numbers, which typed characters may enter.
 #include "ui/SpinText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one switch for every tooltip of the program, and the tooltips' look.
 #include "ui/TooltipSwitch.h"
 #include "support/TestData.h"

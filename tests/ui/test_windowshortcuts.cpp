@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu shortcuts act whatever control of their window has the focus, and
 // the key never reaches that control.
 #include "ui/SpinEdit.h"

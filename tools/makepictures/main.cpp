@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's bitmaps (splash.bmp, Images/*.bmp) into the folder
-// given as the only argument. Run at build time on the offscreen platform.
+// given as the first argument, and, given a second one, the application icon
+// for the desktop into that hicolor theme folder (NxN/apps/bandimor.png).
+// Run at build time on the offscreen platform.
 
 #include "pictures/PictureFiles.h"
 
@@ -12,12 +15,13 @@ int main(int argc, char *argv[])
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     QTextStream err(stderr);
-    if (arguments.size() != 2) {
-        err << "usage: bandimor_makepictures <output folder>\n";
+    if (arguments.size() != 2 && arguments.size() != 3) {
+        err << "usage: bandimor_makepictures <output folder> [<hicolor icon folder>]\n";
         return 2;
     }
     QString error;
-    if (!pictures::writePictureFiles(arguments.at(1), &error)) {
+    if (!pictures::writePictureFiles(arguments.at(1), &error)
+        || (arguments.size() == 3 && !pictures::writeDesktopIcons(arguments.at(2), &error))) {
         err << "bandimor_makepictures: " << error << '\n';
         return 1;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helper of scripts/compare-with-libreoffice.sh:
 //   rtf_roundtrip_tool write-sample LOG.rtf LINES.txt
 //       writes a sample log with our RTF writer, and its lines (UTF-8)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The building blocks of the coil window's three tabs: caption and unit
 // labels, the numeric inputs, the "Ввод параметров" frame, and the pictures

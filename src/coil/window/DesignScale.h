@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coil window is laid out in fixed pixel positions drawn for a standard
 // screen; on a screen set to a larger logical resolution (bigger fonts) every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tab1 of the coil window: the inductance of a single-layer or multi-layer
 // coil. The winding type applied last decides the captions, the picture and

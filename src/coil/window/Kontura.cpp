@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/window/Kontura.h"
 
 #include "base/AppInfo.h"
@@ -13,13 +14,13 @@
 #include "ui/CommandGuard.h"
 #include "ui/ControlText.h"
 #include "ui/Dialogs.h"
+#include "ui/HelpFile.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
 #include "ui/BaseFont.h"
 #include "ui/WindowShortcuts.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
@@ -27,7 +28,6 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
-#include <QUrl>
 #include <optional>
 
 using coil::ResultsLog;
@@ -309,14 +309,14 @@ void TfmContura::N11Click() { runLogCommand(&ResultsLog::chooseFont); }
 
 bool TfmContura::FormCloseQuery()
 {
-    try {
-        RichEdit1->AskSaveChanges();
-        WriteParams();
-        return true;
-    } catch (const std::exception &) {
-        // A cancelled question, a failed save or settings write: the window stays.
+    // A cancelled question keeps the window, and so does a log that could not
+    // be saved (reported, so that its text is not lost unnoticed).
+    if (!ui::runCommand(this, [this] { RichEdit1->AskSaveChanges(); }))
         return false;
-    }
+    // A settings file that cannot be written is reported, as the main window
+    // does, but it does not keep the window open.
+    ui::runCommand(this, [this] { WriteParams(); });
+    return true;
 }
 
 void TfmContura::closeEvent(QCloseEvent *event)
@@ -345,10 +345,7 @@ void TfmContura::N3Click()
 
 void TfmContura::N6Click()
 {
-    const QString path = m_programDir + QStringLiteral("/Spravka.chm");
-    if (!QFileInfo::exists(path) || !ui::dialogs().openWithShell(QUrl::fromLocalFile(path)))
-        ui::showNotice(this, QStringLiteral("Ошибка загрузки файла справки, положите его на место!"),
-                   ui::Icon::Error);
+    ui::openHelpFile(this, m_programDir);
 }
 
 void TfmContura::AboutClick()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfmContura, the coil window: three calculation tabs (InductanceTab,
 // TurnsTab, StraightWireTab) beside the results log RichEdit1, which carries
@@ -47,7 +48,8 @@ public:
     void WriteParams() const;
 
     // The close query: unsaved log changes, then the settings. False refuses
-    // the close; failures refuse it without a message.
+    // the close: a cancelled question, or a log save that failed (reported).
+    // A settings file that cannot be written is reported and the close goes on.
     bool FormCloseQuery();
 
     // Menu and button commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coil window's entries in the settings file: position, winding type,
 // selected tab and the log's font.
 

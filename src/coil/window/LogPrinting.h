@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing a document as one job, page by page on the printable area of each
 // page, from its top left corner with no margins of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tab control whose tabs carry only a picture, in a tab strip of fixed
 // height (the picture's own height), whatever the style would make it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // RichEdit1, the coil window's results log: an editable rich-text document
 // that the calculations append their blocks to. It keeps the log's default

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results log's file: its name and caption, the question about unsaved
 // changes, open, save, save as, print and font.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tab3 of the coil window: the inductance of a short single straight wire.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tab2 of the coil window: the number of turns and the insulated wire
 // diameter of a single-layer coil for a given inductance.

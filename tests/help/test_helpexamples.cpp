@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The worked examples of the help pages are what the program prints: each
+// example block is calculated again in a real coil window, under a Russian
+// locale, and the log's text must match the page's character for character.
+
+#include "base/CodePages.h"
+#include "coil/CalculationState.h"
+#include "coil/window/InductanceTab.h"
+#include "coil/window/Kontura.h"
+#include "coil/window/PictureTabWidget.h"
+#include "coil/window/ResultsLog.h"
+#include "coil/window/StraightWireTab.h"
+#include "coil/window/TurnsTab.h"
+#include "support/FakeDialogs.h"
+#include "ui/RadioGroup.h"
+#include "ui/SpinEdit.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Example
+{
+    QString page;
+    int tab = 0;  // 1 to 3
+    int winding = 0;
+    QList<long double> inputs;
+    QString text;
+};
+
+// The pages are windows-1251.
+QString readPage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        text += QChar(base::decodeByte(1251, static_cast<unsigned char>(byte)));
+    return text;
+}
+
+// The text of an element without markup, its character references decoded.
+QString decodeReferences(const QString &html)
+{
+    static const QRegularExpression reference(QStringLiteral("&(#x?[0-9a-fA-F]+|[a-z]+);"));
+    static const QHash<QString, QChar> named = {
+        {QStringLiteral("lt"), QLatin1Char('<')},   {QStringLiteral("gt"), QLatin1Char('>')},
+        {QStringLiteral("amp"), QLatin1Char('&')},  {QStringLiteral("quot"), QLatin1Char('"')},
+        {QStringLiteral("nbsp"), QChar(0x00A0)},
+    };
+    QString text;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &match : reference.globalMatch(html)) {
+        text += html.mid(done, match.capturedStart() - done);
+        const QString name = match.captured(1);
+        if (name.startsWith(QLatin1String("#x")))
+            text += QChar(name.mid(2).toUInt(nullptr, 16));
+        else if (name.startsWith(QLatin1Char('#')))
+            text += QChar(name.mid(1).toUInt());
+        else
+            text += named.value(name, QChar::ReplacementCharacter);
+        done = match.capturedEnd();
+    }
+    return text + html.mid(done);
+}
+
+// Every marked example of every page. The element's text is read as HTML
+// reads it: the line break right after the start tag does not count.
+QList<Example> examples()
+{
+    static const QRegularExpression block(
+        QStringLiteral("<pre class=\"example\" data-tab=\"(\\d)\" data-winding=\"(\\d)\" "
+                       "data-inputs=\"([0-9.;]+)\">\\n(.*?)</pre>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    QList<Example> found;
+    const QDir help(QStringLiteral(BANDIMOR_HELP_DIR));
+    for (const QString &name : help.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
+        const QString page = readPage(help.filePath(name));
+        for (const QRegularExpressionMatch &match : block.globalMatch(page)) {
+            Example example;
+            example.page = name;
+            example.tab = match.captured(1).toInt();
+            example.winding = match.captured(2).toInt();
+            for (const QString &input : match.captured(3).split(QLatin1Char(';')))
+                example.inputs << static_cast<long double>(input.toDouble());
+            example.text = match.captured(4);
+            found << example;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Example)
+
+class TestHelpExamples : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        coil::resetCalculationState();
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    }
+
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Every block marked as an example is read (none is skipped for a
+    // misspelt attribute), and each coil tab has one.
+    void everyExampleIsRead()
+    {
+        const QList<Example> found = examples();
+        qsizetype marked = 0;
+        const QDir help(QStringLiteral(BANDIMOR_HELP_DIR));
+        for (const QString &name : help.entryList({QStringLiteral("*.html")}, QDir::Files))
+            marked += readPage(help.filePath(name)).count(QStringLiteral("class=\"example\""));
+        QCOMPARE(found.size(), marked);
+
+        QSet<int> tabs;
+        for (const Example &example : found)
+            tabs << example.tab;
+        QCOMPARE(tabs, (QSet<int>{1, 2, 3}));
+    }
+
+    void exampleIsWhatTheProgramPrints_data()
+    {
+        QTest::addColumn<Example>("example");
+        QMap<QString, int> perPage;
+        for (const Example &example : examples()) {
+            const int number = ++perPage[example.page];
+            QTest::addRow("%s #%d", qPrintable(example.page), number) << example;
+        }
+    }
+
+    void exampleIsWhatTheProgramPrints()
+    {
+        QFETCH(Example, example);
+        QVERIFY2(!example.text.contains(QLatin1Char('<')), "an example holds nothing but text");
+        FakeDialogs fake;
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        TfmContura window(nullptr, dir.path() + QLatin1Char('/'));
+        window.setSettingsFilePath(dir.filePath(QStringLiteral("bandimor.ini")));
+
+        window.PageControl1->setCurrentIndex(example.tab - 1);
+        QList<ui::SpinEdit *> boxes;
+        switch (example.tab) {
+        case 1:
+            window.Tab1->RadioGroup1->setItemIndex(example.winding);
+            boxes = {window.Tab1->Edit1, window.Tab1->Edit2, window.Tab1->Edit3, window.Tab1->Edit4};
+            break;
+        case 2:
+            boxes = {window.Tab2->SpinEdit1, window.Tab2->SpinEdit2, window.Tab2->SpinEdit4};
+            break;
+        default:
+            boxes = {window.Tab3->SkinEdit1, window.Tab3->SkinEdit2};
+            break;
+        }
+        QCOMPARE(example.inputs.size(), boxes.size());
+        for (int i = 0; i < boxes.size(); ++i)
+            boxes[i]->setValue(example.inputs[i]);
+        window.Button1Click();
+
+        QCOMPARE(window.RichEdit1->toPlainText(), decodeReferences(example.text));
+    }
+};
+
+QTEST_MAIN(TestHelpExamples)
+#include "test_helpexamples.moc"
