@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shows what a screen reader learns about the program: runs it under a
 # virtual X display with its own D-Bus session and accessibility bus, opens
 # a coil window through the menu entry's accessible action, and prints the

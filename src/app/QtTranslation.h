@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (standard buttons, the file, print and font dialogs, the
 // context menus of the edit controls) in Russian, like the rest of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's font dialog with the colour it lacks: a colour button among its
 // effects (underline, strikeout), so that face, size, style, effects and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Group boxes whose caption sits on the frame line, as on the desktop the
 // windows' fixed layouts were drawn for: the frame starts halfway down the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in Russian: the translation is found where Qt keeps its
 // translations, a missing one leaves the English texts, and the program's
 // message boxes show translated standard buttons.

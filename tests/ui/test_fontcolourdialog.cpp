@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font dialog with its colour button: it opens on the face, size and
 // colour it is given and hands back what it shows.
 #include "ui/FontColourDialog.h"
