@@ -10,6 +10,9 @@ packages=(
     fp-utils
     # Fonts with the metrics of Arial, Times New Roman and Courier New.
     fonts-liberation2 fonts-dejavu-core
+    # The window tests run under a virtual display with a window manager
+    # (scripts/run-with-wm.sh) and ask the X server through xcb.
+    xvfb xauth openbox x11-utils xdotool libxcb1-dev pkg-config
 )
 packages+=("$@")
 

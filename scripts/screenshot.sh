@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes a screenshot of one of the program's windows under a virtual X
-# display and saves it as docs/screenshots/<window>-window.png.
+# Takes a screenshot of one of the program's windows, frame included, under
+# a virtual X display with a window manager (scripts/run-with-wm.sh) and
+# saves it as docs/screenshots/<window>-window.png.
 #
 #   scripts/screenshot.sh [main|coil|about]
 #
@@ -14,7 +15,7 @@ window="${1:-main}"
 build_dir="${BUILD_DIR:-build}"
 output="docs/screenshots/${window}-window.png"
 
-bash scripts/install-deps.sh xvfb xauth imagemagick x11-utils xdotool
+bash scripts/install-deps.sh imagemagick
 
 if [ ! -x "$build_dir/bin/bandimor" ] || [ -n "$(find src -newer "$build_dir/bin/bandimor" -print -quit)" ]; then
     cmake -S . -B "$build_dir" -DBANDIMOR_WERROR=ON >/dev/null
@@ -45,9 +46,9 @@ find_window() {
     return 1
 }
 
-# No window manager runs: keyboard focus follows the pointer into a window.
+# Asks the window manager to activate the window and waits until it is.
 focus_window() {
-    xdotool mousemove --window "$1" 20 40 windowfocus --sync "$1" || true
+    xdotool windowactivate --sync "$1" || true
     sleep 0.3
 }
 
@@ -105,9 +106,10 @@ case "$window" in
 esac
 
 sleep 0.5
-import -window "$target" "$output"
+# -frame: the window manager's frame around the window is part of the picture.
+import -frame -window "$target" "$output"
 CAPTURE
 
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+bash scripts/run-with-wm.sh --screen 1024x768x24 -- \
     bash "$work/capture.sh" "$window" "$work/bin/bandimor" "$PWD/$output"
 echo "Saved $output"
