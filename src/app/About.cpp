@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 
 namespace app::about {
@@ -158,6 +159,13 @@ void TfmAbout::centreAgainIfFrameChanged()
     // shown box: centre it once more then. Later moves by the user stay.
     if (isVisible() && frameGeometry().size() != m_centredFrame)
         centreOnScreen();
+}
+
+void TfmAbout::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Where the frame is known as soon as the box is shown.
+    centreAgainIfFrameChanged();
 }
 
 void TfmAbout::moveEvent(QMoveEvent *event)
