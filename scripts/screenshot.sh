@@ -37,7 +37,7 @@ window="$1"; program="$2"; output="$3"
 # Waits for a window whose title matches and prints its id.
 find_window() {
     local title="$1" id=""
-    for _ in $(seq 100); do
+    for _ in $(seq 50); do
         id="$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)"
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -89,13 +89,19 @@ case "$window" in
         sleep 0.5
         ;;
     about)
-        # "&Справка", then "О &программе . . ." by their access keys.
-        focus_window "$main_id"
-        xdotool key --clearmodifiers alt+Cyrillic_es
-        sleep 0.5
-        xdotool key --clearmodifiers Cyrillic_pe
-        # The caption is the maker's signature between asterisks.
-        target="$(find_window '^\* \* \*')"
+        # "&Справка", then "О &программе . . ." by their access keys; tried
+        # again should a busy machine lose the keys.
+        target=""
+        for _ in 1 2 3; do
+            focus_window "$main_id"
+            xdotool key --clearmodifiers alt+Cyrillic_es
+            sleep 0.5
+            xdotool key --clearmodifiers Cyrillic_pe
+            # The caption is the maker's signature between asterisks.
+            target="$(find_window '^\* \* \*' 2>/dev/null)" && break
+            xdotool key Escape
+        done
+        [ -n "$target" ] || { echo "The about box did not open" >&2; exit 1; }
         # Let some of the credits scroll in.
         sleep 2
         ;;
