@@ -13,6 +13,9 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     # Qt's own texts (standard buttons, dialogs) in Russian: qtbase_ru.qm.
     qt6-translations-l10n
+    # The window tests run under a virtual display with a window manager
+    # (scripts/run-with-wm.sh) and ask the X server through xcb.
+    xvfb xauth openbox x11-utils xdotool libxcb1-dev pkg-config
 )
 packages+=("$@")
 

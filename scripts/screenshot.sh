@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes a screenshot of one of the program's windows under a virtual X
-# display and saves it as docs/screenshots/<window>-window.png.
+# Takes a screenshot of one of the program's windows, frame included, under
+# a virtual X display with a window manager (scripts/run-with-wm.sh) and
+# saves it as docs/screenshots/<window>-window.png.
 #
 #   scripts/screenshot.sh [main|coil|about]
 #
@@ -15,7 +16,7 @@ window="${1:-main}"
 build_dir="${BUILD_DIR:-build}"
 output="docs/screenshots/${window}-window.png"
 
-bash scripts/install-deps.sh xvfb xauth imagemagick x11-utils xdotool
+bash scripts/install-deps.sh imagemagick
 
 if [ ! -x "$build_dir/bin/bandimor" ] || [ -n "$(find src -newer "$build_dir/bin/bandimor" -print -quit)" ]; then
     cmake -S . -B "$build_dir" -DBANDIMOR_WERROR=ON >/dev/null
@@ -37,7 +38,7 @@ window="$1"; program="$2"; output="$3"
 # Waits for a window whose title matches and prints its id.
 find_window() {
     local title="$1" id=""
-    for _ in $(seq 100); do
+    for _ in $(seq 50); do
         id="$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)"
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -46,9 +47,9 @@ find_window() {
     return 1
 }
 
-# No window manager runs: keyboard focus follows the pointer into a window.
+# Asks the window manager to activate the window and waits until it is.
 focus_window() {
-    xdotool mousemove --window "$1" 20 40 windowfocus --sync "$1" || true
+    xdotool windowactivate --sync "$1" || true
     sleep 0.3
 }
 
@@ -89,13 +90,19 @@ case "$window" in
         sleep 0.5
         ;;
     about)
-        # "&Справка", then "О &программе . . ." by their access keys.
-        focus_window "$main_id"
-        xdotool key --clearmodifiers alt+Cyrillic_es
-        sleep 0.5
-        xdotool key --clearmodifiers Cyrillic_pe
-        # The caption is the maker's signature between asterisks.
-        target="$(find_window '^\* \* \*')"
+        # "&Справка", then "О &программе . . ." by their access keys; tried
+        # again should a busy machine lose the keys.
+        target=""
+        for _ in 1 2 3; do
+            focus_window "$main_id"
+            xdotool key --clearmodifiers alt+Cyrillic_es
+            sleep 0.5
+            xdotool key --clearmodifiers Cyrillic_pe
+            # The caption is the maker's signature between asterisks.
+            target="$(find_window '^\* \* \*' 2>/dev/null)" && break
+            xdotool key Escape
+        done
+        [ -n "$target" ] || { echo "The about box did not open" >&2; exit 1; }
         # Let some of the credits scroll in.
         sleep 2
         ;;
@@ -106,9 +113,10 @@ case "$window" in
 esac
 
 sleep 0.5
-import -window "$target" "$output"
+# -frame: the window manager's frame around the window is part of the picture.
+import -frame -window "$target" "$output"
 CAPTURE
 
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+bash scripts/run-with-wm.sh --screen 1024x768x24 -- \
     bash "$work/capture.sh" "$window" "$work/bin/bandimor" "$PWD/$output"
 echo "Saved $output"

@@ -10,11 +10,13 @@
 #include "ui/Dialogs.h"
 
 #include <QGuiApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace app::about {
 
@@ -65,6 +67,10 @@ QUrl mailtoUrl(const QString &address)
 } // namespace app::about
 
 TfmAbout::TfmAbout(QWidget *owner)
+    // A title and nothing else in the caption: without the system menu,
+    // minimise, maximise and close hints Qt asks the window manager (in the
+    // Motif hints) for moving and resizing only; the fixed size rules out
+    // resizing.
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowStaysOnTopHint)
 {
@@ -140,18 +146,71 @@ void TfmAbout::centreOnScreen()
     QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // Moving marks the position as chosen, so Qt does not centre the box
-    // over its owner instead. The whole window, frame included, is centred;
-    // the frame is known only once the box is shown.
+    // The whole window, frame included, is centred. move() places the
+    // frame's corner, and a box moved before it is shown keeps its place
+    // rather than being centred over its owner by Qt.
     const QRect area = screen->availableGeometry();
-    move(area.center() - QRect(QPoint(), frameGeometry().size()).center());
+    m_centredFrame = frameGeometry().size();
+    move(area.center() - QRect(QPoint(), m_centredFrame).center());
+}
+
+void TfmAbout::centreAgainIfFrameChanged()
+{
+    // The frame's size is known only once the window manager has framed the
+    // shown box: centre it once more then. Later moves by the user stay.
+    if (isVisible() && frameGeometry().size() != m_centredFrame)
+        centreOnScreen();
 }
 
 void TfmAbout::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        centreOnScreen();
+    // Where the frame is known as soon as the box is shown.
+    centreAgainIfFrameChanged();
+}
+
+void TfmAbout::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    centreAgainIfFrameChanged();
+}
+
+void TfmAbout::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    centreAgainIfFrameChanged();
+}
+
+void TfmAbout::closeEvent(QCloseEvent *event)
+{
+    // A close request from the window manager (a close box it draws
+    // regardless of the hints, its window menu, a taskbar) arrives as a
+    // spontaneous event; the box closes only through its button.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TfmAbout::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Minimised by the window manager, the box would take its owner along
+    // while the owner's input stays blocked: it comes straight back.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, &TfmAbout::restoreFromMinimised);
+}
+
+void TfmAbout::restoreFromMinimised()
+{
+    // Closed meanwhile: nothing to bring back.
+    if (!isVisible())
+        return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void TfmAbout::keyPressEvent(QKeyEvent *event)

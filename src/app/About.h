@@ -34,6 +34,9 @@ class QLabel;
 class QPushButton;
 
 // Modal over its owner, closed only by "Так и есть" (or Enter); Esc does nothing.
+// Its caption carries the title alone: the window manager is asked for no
+// menu and no minimise, maximise or close box, and where it draws them
+// anyway, its close request is refused and a minimised box comes back.
 class TfmAbout : public QDialog
 {
     Q_OBJECT
@@ -49,6 +52,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void spSkinButton1Click();
@@ -56,6 +63,8 @@ private slots:
 
 private:
     void centreOnScreen();
+    void centreAgainIfFrameChanged();
+    void restoreFromMinimised();
 
     CaptionFrame *spSkinGroupBox1;
     CreditsView *abfCredits1;
@@ -64,4 +73,6 @@ private:
     QLabel *Label4;
     LinkLabel *spSkinLinkLabel1;
     QLabel *Label3;
+    // The frame size the box was last centred for.
+    QSize m_centredFrame;
 };

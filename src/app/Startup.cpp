@@ -77,11 +77,14 @@ void Startup::mainWindowShown()
 
 void Startup::refuseThisCopy()
 {
-    // Over the splash, which stays on top of everything else and would
-    // otherwise hide the message.
-    ui::dialogs().message(m_splash, {QStringLiteral("Одна копия приложения уже запущена !"),
-                                     m_settings.title, ui::Icon::Warning, ui::Buttons::Ok,
-                                     ui::Answer::Ok});
+    // Owned by the splash, which stays on screen meanwhile, and centred over
+    // it; on top itself, since the splash stays on top of every other window
+    // and would hide the message and its button.
+    ui::MessageRequest warning{QStringLiteral("Одна копия приложения уже запущена !"),
+                               m_settings.title, ui::Icon::Warning, ui::Buttons::Ok,
+                               ui::Answer::Ok};
+    warning.onTop = true;
+    ui::dialogs().message(m_splash, warning);
     requestActivation(activationServerName(m_settings.title, m_settings.lockDirectory));
 }
 

@@ -83,6 +83,9 @@ public:
             break;
         }
         box.setDefaultButton(toQtButton(request.defaultButton));
+        // Set last: setWindowModality() would drop it again.
+        if (request.onTop)
+            box.setWindowFlag(Qt::WindowStaysOnTopHint);
         switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;

@@ -27,6 +27,9 @@ struct MessageRequest
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     Answer defaultButton = Answer::Ok;
+    // Stays above every window, those that stay on top themselves included
+    // (such as the splash).
+    bool onTop = false;
 };
 
 struct FileRequest

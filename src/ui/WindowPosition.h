@@ -2,6 +2,13 @@
 #pragma once
 // Where a window stands between runs: its position is kept in the settings
 // file's "WindowPos" section under a pair of keys of its own.
+//
+// A position is the outer top-left corner of the window, frame included, as
+// the window manager places it and as the user sees it: a top-level
+// window's pos(). The window goes back there only if it is moved before its
+// native window exists (before its first show, and before anything asks for
+// its window id); a window moved later would have its client area placed
+// there instead and creep by its caption's height every run.
 
 #include <QString>
 
@@ -20,7 +27,8 @@ struct PositionKeys
 };
 
 // Moves the window to the stored position; an entry that is missing or not
-// a number keeps the present coordinate.
+// a number keeps the present coordinate. Called before the window is first
+// shown.
 void readWindowPosition(QWidget *window, const settings::IniFile &ini, const PositionKeys &keys);
 void writeWindowPosition(const QWidget *window, settings::IniFile &ini, const PositionKeys &keys);
 

@@ -62,6 +62,8 @@ private slots:
         QCOMPARE(request.caption, QStringLiteral("Bandimor v1.7"));
         QCOMPARE(request.icon, ui::Icon::Warning);
         QCOMPARE(request.buttons, ui::Buttons::Ok);
+        // The splash stays on top: the warning must too, or it is hidden.
+        QVERIFY(request.onTop);
         QVERIFY(activations.wait(5000));
         // The splash stayed on screen while the message was up, under it.
         QVERIFY(startup.splash());
