@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # run-with-wm.sh — run one command on a private X server (Xvfb) managed by
 # openbox, then stop both and return the command's exit status.
 #

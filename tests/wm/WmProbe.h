@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window manager really did, asked of the X server through the
 // test's own xcb connection rather than of Qt: frame rectangles, window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box under a real window manager: the hints it gives (a title and
 // no caption buttons), its fixed size, its place above other windows and at
 // the centre of the screen by its frame; what it does with the window

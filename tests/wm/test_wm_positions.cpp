@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window places under a real window manager. A stored place is the corner of
 // the window's frame, so the main window and the coil windows come back
 // exactly where they were, run after run and opening after opening, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second copy under a real window manager: its warning "Одна копия
 // приложения уже запущена !" stands above its own splash (which stays on
 // top of everything else), readable, active, and answers a real key press
