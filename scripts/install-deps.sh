@@ -10,6 +10,8 @@ packages=(
     fp-utils
     # Fonts with the metrics of Arial, Times New Roman and Courier New.
     fonts-liberation2 fonts-dejavu-core
+    # The window-free tests also run under memcheck.
+    valgrind
 )
 packages+=("$@")
 
