@@ -30,6 +30,10 @@ void measure(const char *what, const QString &path)
 {
     coil::ResultsLog log;
     log.resize(400, 300);
+    if (qEnvironmentVariableIsSet("WRAPMODE"))
+        log.setWordWrapMode(QTextOption::WrapMode(qEnvironmentVariableIntValue("WRAPMODE")));
+    if (qEnvironmentVariableIsSet("NOLINEWRAP"))
+        log.setLineWrapMode(QPlainTextEdit::NoWrap);
     log.show();
     QCoreApplication::processEvents();
     double openMs = 0;
@@ -72,6 +76,7 @@ int main(int argc, char **argv)
     measure("one line of 100 KB", oneLineFile(dir, "100k.txt", 100 * 1024, words));
     measure("one line of 400 KB", oneLineFile(dir, "400k.txt", 400 * 1024, words));
     measure("one line of 2 MB", oneLineFile(dir, "2m.txt", 2 * 1024 * 1024, words));
+    measure("400 KB of one letter", oneLineFile(dir, "letters.txt", 400 * 1024, "x"));
     measure("400 KB of braces", oneLineFile(dir, "braces.rtf", 400 * 1024, "{"));
     return 0;
 }
