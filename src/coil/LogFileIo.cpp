@@ -27,8 +27,10 @@ QByteArray readLogFileBytes(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw cannotOpen(path, file.errorString());
-    // More than an opened log holds cannot be shown anyway.
-    QByteArray data = file.read(kOpenedLogCapacity);
+    // More than an opened log holds cannot be shown anyway. read() sets
+    // aside as much memory as it is allowed to read, so the limit is the
+    // file's size where that is less.
+    QByteArray data = file.read(qMin<qint64>(file.size(), kOpenedLogCapacity));
     if (file.error() != QFileDevice::NoError)
         throw AppError(QStringLiteral("Failed to Load Stream"));
     return data;

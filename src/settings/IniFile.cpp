@@ -39,11 +39,8 @@ void IniFile::load()
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QByteArray bytes = file.read(maxFileSize + 1);
-    if (bytes.size() > maxFileSize) {
-        m_leftAlone = true;  // it grew since
-        return;
-    }
+    // read() sets aside as much memory as it may read: the size seen above.
+    const QByteArray bytes = file.read(info.size());
     if (bytes.isEmpty())
         return;  // as good as a new file
     m_encoding = detectEncoding(bytes);
