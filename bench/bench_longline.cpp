@@ -1,6 +1,7 @@
 // Timings of the results log with one very long line, printed for the record:
-// opening a text file of one line of 100 KB, 400 KB and 2 MB, and one of
-// 400 KB of opening braces (too deeply nested for RTF, so read as text), and
+// opening a text file of one line of 100 KB, 400 KB and 2 MB (words), one of
+// 400 KB of one letter, and one of 400 KB of opening braces (too deeply
+// nested for RTF, so read as text), and
 // appending a 13-line result block after each, against an empty log.
 // Run: QT_QPA_PLATFORM=offscreen ./bench_longline
 
@@ -30,10 +31,6 @@ void measure(const char *what, const QString &path)
 {
     coil::ResultsLog log;
     log.resize(400, 300);
-    if (qEnvironmentVariableIsSet("WRAPMODE"))
-        log.setWordWrapMode(QTextOption::WrapMode(qEnvironmentVariableIntValue("WRAPMODE")));
-    if (qEnvironmentVariableIsSet("NOLINEWRAP"))
-        log.setLineWrapMode(QPlainTextEdit::NoWrap);
     log.show();
     QCoreApplication::processEvents();
     double openMs = 0;
