@@ -10,13 +10,15 @@
 
 namespace coil {
 
-// The whole file. Throws AppError "Cannot open file "<path>". <reason>" or
-// "Failed to Load Stream".
+// The whole file, up to an opened log's capacity; regular files only.
+// Throws AppError "Cannot open file "<path>". <reason>" or "Failed to Load
+// Stream".
 QByteArray readLogFileBytes(const QString &path);
 
 // Replaces the file at path with data. Throws AppError "Cannot create file
 // "<path>". <reason>" when the file cannot be created or put in place, or
 // "Failed to Save Stream" when writing fails; the old file is then untouched.
+// A device node or pipe at the path is never replaced ("Cannot create file").
 void writeLogFileBytes(const QString &path, const QByteArray &data);
 
 } // namespace coil

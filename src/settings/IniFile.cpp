@@ -2,12 +2,12 @@
 #include "settings/IniFile.h"
 
 #include "base/AppError.h"
+#include "base/FileReplacement.h"
 #include "settings/ProfileSyntax.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <stdexcept>
 
 namespace settings {
@@ -22,30 +22,52 @@ IniFile::IniFile(const QString &path)
 
 void IniFile::load()
 {
-    // Only a plain file is read: a directory or a pipe at the path is as good
-    // as no file, and a huge file is not worth holding in memory.
+    // Only a plain file is read: a directory at the path is as good as no
+    // file. A device node or a pipe (perhaps behind a symbolic link) is
+    // somebody's choice, and a huge file is no settings file: both stay as
+    // they are, unread.
     const QFileInfo info(m_path);
-    if (!info.isFile() || info.size() > maxFileSize)
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        m_leftAlone = true;
         return;
+    }
+    if (!info.isFile())
+        return;
+    if (info.size() > maxFileSize) {
+        m_leftAlone = true;
+        return;
+    }
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const DecodedText decoded = decodeProfileBytes(file.read(maxFileSize));
-    m_encoding = decoded.encoding;
+    // read() sets aside as much memory as it may read: the size seen above.
+    const QByteArray bytes = file.read(info.size());
+    if (bytes.isEmpty())
+        return;  // as good as a new file
+    m_encoding = detectEncoding(bytes);
+    const QByteArray body = bytes.mid(byteOrderMark(m_encoding).size());
 
-    const QString &text = decoded.text;
+    const int unit = codeUnitSize(m_encoding);
     qsizetype start = 0;
-    while (start < text.size()) {
-        const qsizetype newline = text.indexOf(QLatin1Char('\n'), start);
-        if (newline < 0) {
-            m_lines.append({text.mid(start), QString()});
-            break;
+    while (start < body.size()) {
+        const qsizetype newline = indexOfLineFeed(body, start, m_encoding);
+        const qsizetype end = newline < 0 ? body.size() : newline;
+        Line line;
+        line.bytes = body.mid(start, end - start);
+        line.text = decodeLine(line.bytes, m_encoding);
+        line.asRead = true;
+        if (newline >= 0) {
+            const bool crlf = line.text.endsWith(QLatin1Char('\r'));
+            if (crlf) {
+                line.text.chop(1);
+                line.bytes.chop(unit);
+            }
+            line.ending = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
         }
-        const bool crlf = newline > start && text.at(newline - 1) == QLatin1Char('\r');
-        const qsizetype end = crlf ? newline - 1 : newline;
-        m_lines.append({text.mid(start, end - start),
-                        crlf ? QStringLiteral("\r\n") : QStringLiteral("\n")});
-        start = newline + 1;
+        m_lines.append(line);
+        if (newline < 0)
+            break;
+        start = newline + unit;
     }
     // New lines follow the file's own line ends.
     if (!m_lines.isEmpty() && !m_lines.constFirst().ending.isEmpty())
@@ -134,6 +156,7 @@ void IniFile::store(const QString &section, const QString &key, const QString &t
     if (place.entry >= 0) {
         Line &line = m_lines[place.entry];
         line.text = syntax::withValue(line.text, text);
+        line.asRead = false;
         return;
     }
     if (place.section >= 0) {
@@ -141,7 +164,7 @@ void IniFile::store(const QString &section, const QString &key, const QString &t
         if (place.insertAt == m_lines.size())
             appendLine(entry);
         else
-            m_lines.insert(place.insertAt, {entry, m_newLineEnding});
+            m_lines.insert(place.insertAt, {entry, m_newLineEnding, {}, false});
         return;
     }
     // A new section at the end, set off by a blank line.
@@ -153,24 +176,48 @@ void IniFile::store(const QString &section, const QString &key, const QString &t
 
 void IniFile::appendLine(const QString &text)
 {
-    if (!m_lines.isEmpty() && m_lines.constLast().ending.isEmpty())
-        m_lines.last().ending = m_newLineEnding;
-    m_lines.append({text, m_newLineEnding});
+    if (!m_lines.isEmpty() && m_lines.constLast().ending.isEmpty()) {
+        Line &last = m_lines.last();
+        last.ending = m_newLineEnding;
+        // A stray odd byte at the end of a UTF-16 file would put everything
+        // after it out of step: the line is written from its text instead.
+        if (last.bytes.size() % codeUnitSize(m_encoding) != 0)
+            last.asRead = false;
+    }
+    m_lines.append({text, m_newLineEnding, {}, false});
+}
+
+std::optional<QByteArray> IniFile::encodedLines(FileEncoding encoding, bool keepBytes) const
+{
+    QByteArray bytes = byteOrderMark(encoding);
+    for (const Line &line : m_lines) {
+        if (keepBytes && line.asRead) {
+            bytes += line.bytes;
+        } else {
+            const std::optional<QByteArray> text = encodeLine(line.text, encoding);
+            if (!text)
+                return std::nullopt;
+            bytes += *text;
+        }
+        bytes += *encodeLine(line.ending, encoding);
+    }
+    return bytes;
 }
 
 void IniFile::save()
 {
-    QString text;
-    for (const Line &line : std::as_const(m_lines))
-        text += line.text + line.ending;
-    const QByteArray bytes = encodeProfileText(text, m_encoding);
-
-    // Unbuffered, so that a short write (a full disk) shows in write()'s
-    // count: QSaveFile would otherwise commit a file cut short by a failed
-    // flush. Without commit() the temporary file is removed.
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || file.write(bytes) != bytes.size() || !file.commit())
+    if (m_leftAlone)
+        return;
+    std::optional<QByteArray> bytes = encodedLines(m_encoding, true);
+    if (!bytes) {
+        // A character Windows-1251 lacks (a font name in another script):
+        // the whole file becomes UTF-8, which holds every character.
+        m_encoding = FileEncoding::Utf8WithBom;
+        bytes = encodedLines(m_encoding, false);
+        for (Line &line : m_lines)
+            line.asRead = false;
+    }
+    if (!base::replaceFileContent(m_path, *bytes).ok())
         throw AppError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(m_path)));
 }
 

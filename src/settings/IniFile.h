@@ -17,7 +17,9 @@ namespace settings {
 class IniFile
 {
 public:
-    // Loads the file now; a missing, unreadable or oversized file is empty.
+    // Loads the file now; a missing or unreadable file is empty. A file over
+    // maxFileSize, or a device node or pipe at the path, is neither read nor
+    // ever replaced: save() leaves it alone.
     explicit IniFile(const QString &path);
 
     const QString &path() const { return m_path; }
@@ -40,10 +42,14 @@ public:
 
     // Replaces the file through a temporary file beside it, so that a failure
     // leaves the old file whole. Throws AppError "Unable to write to <path>".
+    // The file keeps the encoding it was read in (a new one is Windows-1251;
+    // a Windows-1251 file that is given a character the code page lacks
+    // becomes UTF-8 with a byte-order mark), and every line the program did
+    // not write keeps its bytes.
     void save();
 
     static constexpr int maxStringLength = 2047;
-    // Anything larger is not a settings file and is read as empty.
+    // Anything larger is not a settings file and is left alone.
     static constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
 private:
@@ -51,6 +57,8 @@ private:
     {
         QString text;
         QString ending;  // "\r\n", "\n" or empty for an unterminated last line
+        QByteArray bytes;    // the text's bytes as read, without the ending
+        bool asRead = false; // text unchanged since reading: bytes are written
     };
 
     struct Place
@@ -65,10 +73,12 @@ private:
     std::optional<QString> storedValue(const QString &section, const QString &key) const;
     void store(const QString &section, const QString &key, const QString &text);
     void appendLine(const QString &text);
+    std::optional<QByteArray> encodedLines(FileEncoding encoding, bool keepBytes) const;
 
     QString m_path;
     QList<Line> m_lines;
-    FileEncoding m_encoding = FileEncoding::Utf8;
+    FileEncoding m_encoding = FileEncoding::Windows1251;
+    bool m_leftAlone = false;
     QString m_newLineEnding = QStringLiteral("\r\n");
 };
 

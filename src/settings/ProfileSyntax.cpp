@@ -59,6 +59,15 @@ qsizetype firstLineBreakOrNul(const QString &value)
     return -1;
 }
 
+qsizetype firstLineFeedOrNul(const QString &value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value.at(i) == QLatin1Char('\n') || value.at(i).isNull())
+            return i;
+    }
+    return -1;
+}
+
 bool hasLineBreakOrNul(const QString &text)
 {
     return firstLineBreakOrNul(text) >= 0;
@@ -123,8 +132,12 @@ QString unquoted(const QString &value)
 
 QString storedText(const QString &value)
 {
+    // Lines end at a line feed (with the carriage return before it) only: a
+    // carriage return on its own is part of the line and reads back as it was.
     QString text = value;
-    const qsizetype cut = firstLineBreakOrNul(text);
+    qsizetype cut = firstLineFeedOrNul(text);
+    if (cut > 0 && text.at(cut) == QLatin1Char('\n') && text.at(cut - 1) == QLatin1Char('\r'))
+        --cut;
     if (cut >= 0)
         text.truncate(cut);
     const bool losesBlanks = !text.isEmpty() && (isBlank(text.front()) || isBlank(text.back()));

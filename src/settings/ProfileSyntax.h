@@ -38,7 +38,7 @@ QString unquoted(const QString &value);
 // The text to store so that unquoted(trimmed text) gives the value back:
 // quoted only when blanks around it or enclosing quotes would be lost.
 // A line break cannot be stored in a line-based file, so the value ends
-// before the first one (or before a NUL).
+// before the first "\n" or "\r\n" (or before a NUL); a lone "\r" stays.
 QString storedText(const QString &value);
 
 // A name that can be written: non-empty, one line, and not mistaken for a

@@ -5,13 +5,16 @@
 
 #include "base/AppError.h"
 #include "base/AppInfo.h"
+#include "base/FileReplacement.h"
 #include "coil/window/ResultsLog.h"
 #include "support/FakeDialogs.h"
 #include "support/FileHelpers.h"
 #include "support/TestData.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontInfo>
+#include <QScopeGuard>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -359,6 +362,115 @@ private slots:
         QCOMPARE(log->LogFileName(), kUntitled);
         QVERIFY(log->isModified());
         QCOMPARE(log->capacity(), 65535);
+    }
+
+    // A write that stops short (a full disk) changes nothing: not the file,
+    // the log, its name nor its modified flag.
+    void shortWriteChangesNothing_data()
+    {
+        QTest::addColumn<bool>("saveAs");
+        QTest::newRow("save") << false;
+        QTest::newRow("save as over the file") << true;
+    }
+    void shortWriteChangesNothing()
+    {
+        QFETCH(bool, saveAs);
+        const QString path = titledModifiedLog();
+        const QByteArray old = contentOf(path);
+        if (saveAs) {
+            log->SetLogFileName(kUntitled);
+            fake->saveChoices.enqueue({path, 0});
+            fake->answers.enqueue(ui::Answer::Yes);
+        }
+        base::setChunkWriterForTesting([](QIODevice &device, const QByteArray &data) {
+            return device.write(data.left(data.size() - 1));
+        });
+        const auto restore = qScopeGuard([] { base::setChunkWriterForTesting({}); });
+
+        const QString error = errorOf([&] { saveAs ? log->saveFileAs() : log->saveFile(); });
+        QCOMPARE(error, QStringLiteral("Failed to Save Stream"));
+        QCOMPARE(contentOf(path), old);
+        QCOMPARE(log->LogFileName(), saveAs ? kUntitled : path);
+        QVERIFY(log->isModified());
+        QCOMPARE(log->toPlainText(), QStringLiteral("saved\nmore\n"));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"titled.rtf"});
+    }
+
+#ifdef Q_OS_UNIX
+    // Save as onto a pipe asks the overwrite question like onto any file; the
+    // pipe then stays, and the log keeps its name.
+    void saveAsOntoPipeAsksAndKeepsIt()
+    {
+        const QString pipe = dir->filePath("pipe.rtf");
+        QVERIFY(makeFifo(pipe));
+        log->appendLine(QStringLiteral("x"));
+        fake->saveChoices.enqueue({pipe, 0});
+        fake->answers.enqueue(ui::Answer::Yes);
+
+        const QString error = errorOf([&] { log->saveFileAs(); });
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].text, QStringLiteral("Файл уже существует.  Перезаписать его?"));
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(pipe)), qPrintable(error));
+        QCOMPARE(fileKind(pipe), 'p');
+        QCOMPARE(log->LogFileName(), kUntitled);
+        QVERIFY(log->isModified());
+    }
+#endif
+
+    // Opening, saving and printing show the busy cursor while they work and
+    // restore it after, failures included, so an error box that follows has
+    // the normal cursor.
+    void busyCursor_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("open") << "open" << false;
+        QTest::newRow("open a missing file") << "open" << true;
+        QTest::newRow("save") << "save" << false;
+        QTest::newRow("save onto a folder") << "save" << true;
+        QTest::newRow("print") << "print" << false;
+        QTest::newRow("print into a missing folder") << "print" << true;
+    }
+    void busyCursor()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, fails);
+        const QString path = titledModifiedLog();
+        QVERIFY(QDir(dir->path()).mkdir("folder"));
+        QList<bool> busy;
+        const auto noteCursor = [&] {
+            const QCursor *cursor = QApplication::overrideCursor();
+            busy.append(cursor && cursor->shape() == Qt::WaitCursor);
+        };
+        // Signals that come from inside the work: open takes the file's name,
+        // save clears the modified flag.
+        connect(log.get(), &ResultsLog::captionChanged, noteCursor);
+        connect(log.get(), &ResultsLog::modificationChanged, noteCursor);
+        fake->answers.enqueue(ui::Answer::No);
+        fake->openChoices.enqueue({fails ? dir->filePath("missing.rtf") : path, 0});
+        if (fails)
+            log->SetLogFileName(dir->filePath("folder"));
+        busy.clear();
+        fake->acceptPrint = true;
+        fake->preparePrinter = [&](QPrinter *printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(dir->filePath(fails ? "none/out.pdf" : "out.pdf"));
+        };
+
+        const QString error = errorOf([&] {
+            if (command == "open")
+                log->openFile();
+            else if (command == "save")
+                log->saveFile();
+            else
+                log->printLog();
+        });
+        QCOMPARE(error.isEmpty(), !fails);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        if (!fails && command != "print") {
+            QVERIFY(!busy.isEmpty());
+            QVERIFY2(!busy.contains(false), "the busy cursor is up during the work");
+        }
     }
 
     void clearAsksNothingAndNextSaveWritesEmptyLog()

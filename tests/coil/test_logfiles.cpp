@@ -2,6 +2,7 @@
 // The results log's file names, dialog file types and file access.
 
 #include "base/AppError.h"
+#include "base/FileReplacement.h"
 #include "coil/LogFileIo.h"
 #include "coil/LogFileNames.h"
 #include "support/FileHelpers.h"
@@ -9,7 +10,36 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#endif
+
+namespace {
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// Writes to the file until the file system is full, then frees the last
+// freeBytes of it again.
+bool fillLeaving(const QString &path, qint64 freeBytes)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray chunk(1024, 'f');
+    while (filler.write(chunk) == chunk.size()) {
+    }
+    filler.close();
+    return QFile::resize(path, QFileInfo(path).size() - freeBytes);
+}
+
+} // namespace
 
 class TestLogFiles : public QObject
 {
@@ -75,17 +105,27 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"log.rtf"});
     }
 
+    // Nothing but a regular file is read, and a refusal comes at once: a pipe
+    // would wait for a writer for good, /dev/zero would fill the memory.
     void readErrors_data()
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("missing file") << "missing.rtf";
         QTest::newRow("a folder") << "folder";
+#ifdef Q_OS_UNIX
+        QTest::newRow("a pipe") << "pipe.rtf";
+        QTest::newRow("a link to /dev/zero") << "zero.rtf";
+#endif
     }
     void readErrors()
     {
         QFETCH(QString, name);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("folder"));
+#ifdef Q_OS_UNIX
+        QVERIFY(makeFifo(dir.filePath("pipe.rtf")));
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.rtf")));
+#endif
         const QString path = dir.filePath(name);
         const QString error = errorOf([&] { coil::readLogFileBytes(path); });
         const QString prefix = QStringLiteral("Cannot open file \"%1\". ").arg(path);
@@ -115,6 +155,99 @@ private slots:
         QCOMPARE(contentOf(dir.filePath("folder/inside.rtf")), QByteArray("old log"));
         QCOMPARE(contentOf(dir.filePath("plain.txt")), QByteArray("old text"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plain.txt"});
+    }
+
+    // A write that stops short, as on a full disk, is an error: the old file
+    // stays byte for byte and no temporary file is left.
+    void shortWriteKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("small log") << 600;
+        QTest::newRow("log above the write buffer") << 40 * 1024;
+    }
+    void shortWriteKeepsOldFile()
+    {
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("old.rtf");
+        putFile(path, "old log");
+        base::setChunkWriterForTesting([](QIODevice &device, const QByteArray &data) {
+            return device.write(data.left(data.size() / 2));
+        });
+        const auto restore = qScopeGuard([] { base::setChunkWriterForTesting({}); });
+
+        const QString error = errorOf([&] { coil::writeLogFileBytes(path, QByteArray(size, 'n')); });
+        QCOMPARE(error, QStringLiteral("Failed to Save Stream"));
+        QCOMPARE(contentOf(path), QByteArray("old log"));
+        QCOMPARE(filesIn(dir.path()), QStringList{"old.rtf"});
+    }
+
+    // The same on a real full file system: a small tmpfs, where the system
+    // allows mounting one.
+    void fullDiskKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("freeBytes");
+        QTest::addColumn<int>("size");
+        QTest::newRow("one page free, small log") << 4096 << 6000;
+        QTest::newRow("two pages free, 11 KB log") << 8192 << 11 * 1024;
+        QTest::newRow("two pages free, 40 KB log") << 8192 << 40 * 1024;
+    }
+    void fullDiskKeepsOldFile()
+    {
+#ifdef Q_OS_LINUX
+        QFETCH(int, freeBytes);
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const QByteArray mountPoint = QFile::encodeName(dir.path());
+        if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("mounting a small file system is not allowed here");
+        const auto unmount = qScopeGuard([&] { umount2(mountPoint.constData(), MNT_DETACH); });
+        const QString path = dir.filePath("old.rtf");
+        const QByteArray old(3000, 'o');
+        putFile(path, old);
+        QVERIFY(fillLeaving(dir.filePath("filler"), freeBytes));
+
+        const QString error = errorOf([&] { coil::writeLogFileBytes(path, QByteArray(size, 'n')); });
+        QCOMPARE(error, QStringLiteral("Failed to Save Stream"));
+        QCOMPARE(contentOf(path), old);
+        QCOMPARE(filesIn(dir.path()), QStringList({"filler", "old.rtf"}));
+#else
+        QSKIP("needs Linux mounts");
+#endif
+    }
+
+    // A pipe or a device node at the path, or behind a link, is never
+    // replaced by a regular file.
+    void specialFilesAreNotReplaced_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<char>("kind");
+        QTest::newRow("a pipe") << "pipe.rtf" << 'p';
+        QTest::newRow("a link to a pipe") << "link.rtf" << 'l';
+        QTest::newRow("a character device") << "null.rtf" << 'c';
+    }
+    void specialFilesAreNotReplaced()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QString, name);
+        QFETCH(char, kind);
+        QTemporaryDir dir;
+        QVERIFY(makeFifo(dir.filePath("pipe.rtf")));
+        QVERIFY(QFile::link(dir.filePath("pipe.rtf"), dir.filePath("link.rtf")));
+        if (kind == 'c' && !makeNullDevice(dir.filePath(name)))
+            QSKIP("making a device node needs root");
+        const QString path = dir.filePath(name);
+
+        const QString error = errorOf([&] { coil::writeLogFileBytes(path, "new"); });
+        const QString prefix = QStringLiteral("Cannot create file \"%1\". ").arg(path);
+        QVERIFY2(error.startsWith(prefix), qPrintable(error));
+        QCOMPARE(fileKind(path), kind);
+        QCOMPARE(fileKind(dir.filePath("pipe.rtf")), 'p');
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(),
+                 kind == 'c' ? 3 : 2);
+#else
+        QSKIP("needs pipes");
+#endif
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "base/AppError.h"
 #include "settings/IniFile.h"
+#include "support/FileHelpers.h"
 
 #include <QRandomGenerator>
 #include <QStringEncoder>
@@ -58,12 +59,19 @@ private slots:
     void invalidNamesRefused();
     void encodings_data();
     void encodings();
+    void untouchedLinesKeepTheirBytes_data();
+    void untouchedLinesKeepTheirBytes();
+    void newFileIsWindows1251();
+    void windows1251FileTakesAnyFontName();
 
     void failingSave_data();
     void failingSave();
     void failedWriteKeepsOldFile();
     void unusableFiles_data();
     void unusableFiles();
+    void oversizedFileLeftAlone();
+    void specialFilesLeftAlone_data();
+    void specialFilesLeftAlone();
 
 private:
     QString writeFile(const QByteArray &bytes);
@@ -260,6 +268,8 @@ void TestIniFile::stringRoundTrip_data()
     QTest::newRow("empty") << "";
     QTest::newRow("CJK and emoji") << QStringLiteral("宋体 \U0001F4FB");
     QTest::newRow("2047 characters") << QString(2047, QChar(u'Ж'));
+    QTest::newRow("lone carriage return") << QStringLiteral("Arial\rBold");
+    QTest::newRow("carriage return at the end") << QStringLiteral("Arial\r");
 }
 
 void TestIniFile::stringRoundTrip()
@@ -327,10 +337,11 @@ void TestIniFile::encodings_data()
     QTest::newRow("UTF-8") << times.arg(1).toUtf8() << "Таймс Нью Роман" << times.arg(0).toUtf8();
     QTest::newRow("UTF-8 with BOM keeps the BOM")
         << "\xEF\xBB\xBF" + times.arg(1).toUtf8() << "Таймс Нью Роман" << "\xEF\xBB\xBF" + times.arg(0).toUtf8();
-    QTest::newRow("Windows-1251 becomes UTF-8")
-        << QByteArray("\x3B\x20\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8\r\n[Settings]\r\nEditorFontName="
-                      "\xA8\xEB\xEA\xE0\x20\xB9\x31\r\nHints=1\r\n")
-        << "Ёлка №1" << QByteArray("; Настройки\r\n[Settings]\r\nEditorFontName=Ёлка №1\r\nHints=0\r\n");
+    const QByteArray cp1251("\x3B\x20\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8\r\n"
+                            "[Other]\r\nName=\xC7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\n"
+                            "[Settings]\r\nEditorFontName=\xA8\xEB\xEA\xE0\x20\xB9\x31\r\nHints=%1\r\n");
+    QTest::newRow("Windows-1251 stays Windows-1251")
+        << QByteArray(cp1251).replace("%1", "1") << "Ёлка №1" << QByteArray(cp1251).replace("%1", "0");
     QTest::newRow("UTF-16LE stays UTF-16LE")
         << "\xFF\xFE" + utf16LE(times.arg(1)) << "Таймс Нью Роман" << "\xFF\xFE" + utf16LE(times.arg(0));
 }
@@ -345,6 +356,55 @@ void TestIniFile::encodings()
     ini.writeBool(kSettings, kHints, false);
     ini.save();
     QCOMPARE(fileBytes(), afterWrite);
+}
+
+// Lines the program does not write go back with their very bytes, whatever
+// they hold.
+void TestIniFile::untouchedLinesKeepTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    const QByteArray tail("[Settings]\r\nHints=%1\r\n");
+    QTest::newRow("second byte-order mark")
+        << "\xEF\xBB\xBF\xEF\xBB\xBF; twice marked\r\n" + tail;
+    QTest::newRow("invalid UTF-8 in a marked file") << "\xEF\xBB\xBF; \xFF\xC0 bad\r\n" + tail;
+    QTest::newRow("byte Windows-1251 leaves undefined") << "; \x98 \xEB\xEA\r\n" + tail;
+    QTest::newRow("lone surrogate in UTF-16")
+        << "\xFF\xFE" + QByteArray(";\0\x00\xD8\r\0\n\0", 8) + utf16LE(QString::fromLatin1(tail));
+}
+
+void TestIniFile::untouchedLinesKeepTheirBytes()
+{
+    QFETCH(QByteArray, file);
+    const bool utf16 = file.startsWith("\xFF\xFE");
+    const auto withHints = [&](char value) {
+        QByteArray bytes = file;
+        const qsizetype at = bytes.indexOf(utf16 ? QByteArray("%\0" "1", 3) : QByteArray("%1"));
+        return bytes.replace(at, utf16 ? 4 : 2, utf16 ? QByteArray(1, value) + '\0' : QByteArray(1, value));
+    };
+    IniFile ini(writeFile(withHints('1')));
+    QCOMPARE(ini.readInteger(kSettings, kHints, 5), 1);
+    ini.writeBool(kSettings, kHints, false);
+    ini.save();
+    QCOMPARE(fileBytes(), withHints('0'));
+}
+
+void TestIniFile::newFileIsWindows1251()
+{
+    IniFile ini(path());
+    ini.writeString(kSettings, kFont, QStringLiteral("Таймс"));
+    ini.save();
+    QCOMPARE(fileBytes(), QByteArray("[Settings]\r\nEditorFontName=\xD2\xE0\xE9\xEC\xF1\r\n"));
+    QCOMPARE(IniFile(path()).readString(kSettings, kFont, QString()), QStringLiteral("Таймс"));
+}
+
+// A name the code page lacks is not lost: the file becomes UTF-8.
+void TestIniFile::windows1251FileTakesAnyFontName()
+{
+    IniFile ini(writeFile("; \xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8\r\n[Settings]\r\nHints=1\r\n"));
+    ini.writeString(kSettings, kFont, QStringLiteral("宋体"));
+    ini.save();
+    QCOMPARE(fileBytes(), "\xEF\xBB\xBF" + QStringLiteral("; Настройки\r\n[Settings]\r\nHints=1\r\n"
+                                                       "EditorFontName=宋体\r\n").toUtf8());
 }
 
 // ---------------------------------------------------------------- failures
@@ -429,8 +489,6 @@ void TestIniFile::unusableFiles_data()
     QTest::newRow("unclosed header") << QByteArray("[Settings\r\nHints=5\r\n") << qint64(0);
     QTest::newRow("one 4 MB line") << QByteArray(4 * 1024 * 1024, 'k') << qint64(0);
     QTest::newRow("odd UTF-16") << QByteArray("\xFF\xFE[\0S\0", 7) << qint64(0);
-    QTest::newRow("beyond the size limit")
-        << QByteArray("[Settings]\r\nHints=5\r\n") << IniFile::maxFileSize + 1;
 }
 
 void TestIniFile::unusableFiles()
@@ -448,6 +506,61 @@ void TestIniFile::unusableFiles()
         ini.save();
     }
     QCOMPARE(IniFile(path()).readString(kSettings, kFont, QString()), QStringLiteral("Курьер"));
+}
+
+// A file beyond the size limit is nobody's settings file: it is neither read
+// nor replaced by a short one.
+void TestIniFile::oversizedFileLeftAlone()
+{
+    writeFile("[Settings]\r\nHints=5\r\n");
+    QVERIFY(QFile::resize(path(), IniFile::maxFileSize + 1));
+    IniFile ini(path());
+    QCOMPARE(ini.readInteger(kSettings, kHints, 42), 42);
+    ini.writeInteger(kSettings, kHints, 1);
+    ini.save();
+    QCOMPARE(QFileInfo(path()).size(), IniFile::maxFileSize + 1);
+    QFile file(path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(21), QByteArray("[Settings]\r\nHints=5\r\n"));
+}
+
+// A pipe or a device node at the settings path, or behind a link there, is
+// neither read (no wait for a writer) nor replaced.
+void TestIniFile::specialFilesLeftAlone_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<char>("kind");
+    QTest::newRow("pipe") << "pipe" << false << 'p';
+    QTest::newRow("link to a pipe") << "pipe" << true << 'p';
+    QTest::newRow("link to a device node") << "null" << true << 'c';
+}
+
+void TestIniFile::specialFilesLeftAlone()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, target);
+    QFETCH(bool, link);
+    QFETCH(char, kind);
+    const QString node = link ? m_dir->filePath(target) : path();
+    if (kind == 'c' && !makeNullDevice(node))
+        QSKIP("making a device node needs root");
+    if (kind == 'p')
+        QVERIFY(makeFifo(node));
+    if (link)
+        QVERIFY(QFile::link(node, path()));
+
+    IniFile ini(path());
+    QCOMPARE(ini.readInteger(kSettings, kHints, 42), 42);
+    ini.writeInteger(kSettings, kHints, 1);
+    ini.save();
+    QCOMPARE(fileKind(node), kind);
+    QCOMPARE(fileKind(path()), link ? 'l' : kind);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(),
+             link ? 2 : 1);
+#else
+    QSKIP("needs pipes");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

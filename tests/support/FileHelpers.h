@@ -8,6 +8,11 @@
 #include <QTest>
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
+
 // The file's bytes; a marker that no test writes when it cannot be read.
 inline QByteArray contentOf(const QString &path)
 {
@@ -32,3 +37,32 @@ inline QString errorOf(const std::function<void()> &action)
     }
     return QString();
 }
+
+#ifdef Q_OS_UNIX
+// A named pipe at path; opening it for reading would wait for a writer.
+inline bool makeFifo(const QString &path)
+{
+    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+// A character device like /dev/null at path (root only).
+inline bool makeNullDevice(const QString &path)
+{
+    return mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+}
+
+// The kind of thing at path itself (a link is not followed): 'f' regular
+// file, 'p' pipe, 'c' character device, 'l' symbolic link, 'd' folder, '?'.
+inline char fileKind(const QString &path)
+{
+    struct stat info {};
+    if (lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return '?';
+    if (S_ISREG(info.st_mode)) return 'f';
+    if (S_ISFIFO(info.st_mode)) return 'p';
+    if (S_ISCHR(info.st_mode)) return 'c';
+    if (S_ISLNK(info.st_mode)) return 'l';
+    if (S_ISDIR(info.st_mode)) return 'd';
+    return '?';
+}
+#endif

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
@@ -193,6 +194,7 @@ void ResultsLog::loadContent(const QByteArray &fileData)
     // The editor disposes of its first document itself; a document loaded
     // earlier is ours to delete.
     const QPointer<QTextDocument> previous = document();
+    chooseWrapMode(loaded);
     setDocument(loaded);
     if (previous && previous->parent() == this)
         delete previous;
@@ -200,6 +202,23 @@ void ResultsLog::loadContent(const QByteArray &fileData)
     applyDefaultFormat();
     setTextCursor(QTextCursor(document()));
     m_lastStepWasUndo = false;
+}
+
+void ResultsLog::chooseWrapMode(QTextDocument *loaded)
+{
+    // Wrapping at word boundaries looks for a boundary through the rest of a
+    // line without one, over and over: a file of one long line would take
+    // minutes to lay out. A log with such a line wraps anywhere, which takes
+    // time in proportion to its length; the text itself stays as it is.
+    // Chosen before the editor takes the document, which lays it out then.
+    bool longLine = false;
+    for (QTextBlock block = loaded->begin(); block.isValid() && !longLine; block = block.next())
+        longLine = block.length() > kLongLineLength;
+    const auto mode = longLine ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    QTextOption option = loaded->defaultTextOption();
+    option.setWrapMode(mode);
+    loaded->setDefaultTextOption(option);
+    setWordWrapMode(mode);
 }
 
 QByteArray ResultsLog::rtfContent() const

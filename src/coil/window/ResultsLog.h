@@ -107,6 +107,9 @@ private:
     void applyDefaultFormat();
     void writeLog(const QString &path);
     ui::FontChoice shownFormat() const;
+    void chooseWrapMode(QTextDocument *loaded);
+    // Lines longer than this make the log wrap anywhere (see chooseWrapMode).
+    static constexpr int kLongLineLength = 4096;
 
     int m_capacity;
     QFont m_font;

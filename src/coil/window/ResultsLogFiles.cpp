@@ -9,6 +9,7 @@
 #include "coil/LogFileIo.h"
 #include "coil/LogFileNames.h"
 #include "coil/window/LogPrinting.h"
+#include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
 
 #include <QFileInfo>
@@ -70,6 +71,7 @@ void ResultsLog::AskSaveChanges()
 
 void ResultsLog::LoadLogFile(const QString &name)
 {
+    const ui::BusyCursor busy;
     // Read first: a file that cannot be read leaves the log as it was.
     const QByteArray fileData = readLogFileBytes(name);
     loadContent(fileData);
@@ -101,8 +103,11 @@ void ResultsLog::saveFileAs()
     if (choice.path.isEmpty())
         return;
     const QString path = withDefaultExtension(choice.path, logFileFilterString(), choice.selectedFilter);
-    // A folder of that name is no file to overwrite: writing reports it.
-    if (QFileInfo(path).isFile()
+    // A folder of that name is no file to overwrite: writing reports it. Any
+    // other thing of that name (a pipe, a device) is asked about, and writing
+    // then refuses to replace it.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isDir()
         && ask(window(), QStringLiteral("Файл уже существует.  Перезаписать его?"),
                QStringLiteral("Вопрос"), ui::Buttons::YesNo) != ui::Answer::Yes)
         return;
@@ -112,6 +117,7 @@ void ResultsLog::saveFileAs()
 
 void ResultsLog::writeLog(const QString &path)
 {
+    const ui::BusyCursor busy;
     writeLogFileBytes(path, rtfContent());
     setModified(false);
 }
@@ -122,6 +128,7 @@ void ResultsLog::printLog()
     if (!ui::dialogs().setUpPrinter(window(), &printer))
         return;
     printer.setDocName(m_fileName);
+    const ui::BusyCursor busy;
     printLogDocument(*document(), &printer, logTextColor());
 }
 

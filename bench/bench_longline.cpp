@@ -1,0 +1,79 @@
+// Timings of the results log with one very long line, printed for the record:
+// opening a text file of one line of 100 KB, 400 KB and 2 MB (words), one of
+// 400 KB of one letter, and one of 400 KB of opening braces (too deeply
+// nested for RTF, so read as text), and
+// appending a 13-line result block after each, against an empty log.
+// Run: QT_QPA_PLATFORM=offscreen ./bench_longline
+
+#include "coil/LogLines.h"
+#include "coil/window/ResultsLog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+double appendBlockMs(coil::ResultsLog &log)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int line = 0; line < 13; ++line)
+        log.appendLine(QStringLiteral("Индуктивность = 2,759 мкГн"));
+    QCoreApplication::processEvents();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// Milliseconds to open the file and show it, then for two appended blocks.
+void measure(const char *what, const QString &path)
+{
+    coil::ResultsLog log;
+    log.resize(400, 300);
+    log.show();
+    QCoreApplication::processEvents();
+    double openMs = 0;
+    if (!path.isEmpty()) {
+        QElapsedTimer timer;
+        timer.start();
+        log.LoadLogFile(path);
+        QCoreApplication::processEvents();
+        openMs = timer.nsecsElapsed() / 1e6;
+    }
+    const double first = appendBlockMs(log);
+    const double second = appendBlockMs(log);
+    std::printf("%-28s open %9.1f ms   append a block %7.1f ms, again %7.1f ms\n",
+                what, openMs, first, second);
+    std::fflush(stdout);
+}
+
+QString oneLineFile(const QTemporaryDir &dir, const char *name, qsizetype size, const QByteArray &unit)
+{
+    QByteArray data;
+    data.reserve(size);
+    while (data.size() < size)
+        data += unit;
+    data.truncate(size);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        std::fprintf(stderr, "cannot write %s\n", name);
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QByteArray words("Индуктивность катушки 2,759 мкГн; ");
+    measure("empty log", QString());
+    measure("one line of 100 KB", oneLineFile(dir, "100k.txt", 100 * 1024, words));
+    measure("one line of 400 KB", oneLineFile(dir, "400k.txt", 400 * 1024, words));
+    measure("one line of 2 MB", oneLineFile(dir, "2m.txt", 2 * 1024 * 1024, words));
+    measure("400 KB of one letter", oneLineFile(dir, "letters.txt", 400 * 1024, "x"));
+    measure("400 KB of braces", oneLineFile(dir, "braces.rtf", 400 * 1024, "{"));
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Replacing a file's content in one piece, shared by the log and the settings
+// file. The new bytes go to a temporary file beside the old one, written
+// unbuffered so that a full disk shows in the count of every write, and the
+// temporary file takes the old one's name only once everything is written.
+// A failure at any step leaves the old file byte for byte and no temporary
+// file behind. Only a regular file (or none) is ever replaced: a device node,
+// a pipe or a socket at the path (or behind a symbolic link) stays.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QIODevice;
+
+namespace base {
+
+enum class ReplaceFailure {
+    None,
+    Create,   // the path holds something else than a regular file, or no
+              // temporary file could be made, or it could not be renamed
+    Write,    // fewer bytes were written than given, or syncing failed
+};
+
+struct ReplaceResult
+{
+    ReplaceFailure failure = ReplaceFailure::None;
+    QString reason;  // the system's reason, for the error text
+    bool ok() const { return failure == ReplaceFailure::None; }
+};
+
+ReplaceResult replaceFileContent(const QString &path, const QByteArray &data);
+
+// A reason to refuse the path, or empty: something other than a regular file
+// is there. Folders give "Is a directory".
+QString nonRegularFileReason(const QString &path);
+
+// Tests put a writer here that writes less than asked, as a full disk does.
+// It returns the count written (or -1); an empty function restores the real one.
+using ChunkWriter = std::function<qint64(QIODevice &, const QByteArray &)>;
+void setChunkWriterForTesting(ChunkWriter writer);
+
+} // namespace base
