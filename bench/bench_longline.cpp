@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the results log with one very long line, printed for the record:
 // opening a text file of one line of 100 KB, 400 KB and 2 MB (words), one of
 // 400 KB of one letter, and one of 400 KB of opening braces (too deeply

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the settings file. Besides "no crash, no hang", it
 // checks that saving without a change gives the file back byte for byte, and
 // that a value written can be read back after saving and loading again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file's content in one piece, shared by the log and the settings
 // file. The new bytes go to a temporary file beside the old one, written

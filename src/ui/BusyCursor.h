@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The busy cursor for the length of a long piece of work (opening, saving or
 // printing a large log). The cursor comes back however the work ends, an

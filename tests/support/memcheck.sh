@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one test under valgrind's memcheck and fails on memory errors only.
 # Valgrind computes long double in 64 bits instead of the x87's 80, so the
 # number tests' own verdicts do not hold under it; the plain and the
