@@ -17,14 +17,10 @@ output="${1:-/dev/stdout}"
 
 bash scripts/install-deps.sh xvfb xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0
 
-if [ ! -x "$build_dir/bin/bandimor" ] || [ -n "$(find src -newer "$build_dir/bin/bandimor" -print -quit)" ]; then
-    cmake -S . -B "$build_dir" -DBANDIMOR_WERROR=ON >/dev/null
-    cmake --build "$build_dir" --target bandimor --parallel 2
-fi
-
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp -r "$build_dir/bin" "$work/bin"
+source scripts/program-copy.sh
+program_copy "$build_dir" "$work"
 mkdir -p "$work/home"
 
 cat >"$work/dump.py" <<'DUMP'

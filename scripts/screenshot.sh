@@ -18,14 +18,10 @@ output="docs/screenshots/${window}-window.png"
 
 bash scripts/install-deps.sh imagemagick
 
-if [ ! -x "$build_dir/bin/bandimor" ] || [ -n "$(find src -newer "$build_dir/bin/bandimor" -print -quit)" ]; then
-    cmake -S . -B "$build_dir" -DBANDIMOR_WERROR=ON >/dev/null
-    cmake --build "$build_dir" --target bandimor --parallel 2
-fi
-
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp -r "$build_dir/bin" "$work/bin"
+source scripts/program-copy.sh
+program_copy "$build_dir" "$work"
 mkdir -p "$(dirname "$output")"
 
 # Runs inside the virtual display: start the program, open the window

@@ -217,3 +217,12 @@ inline bool unmanaged(quint32 window)
 }
 
 } // namespace wmprobe
+
+// Skips a test off X11 and fails it when no window manager runs on the
+// display, so that a broken runner cannot pass silently.
+#define WMPROBE_REQUIRE_WINDOW_MANAGER()                                                          \
+    do {                                                                                          \
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))                              \
+            QSKIP("needs X11 and a window manager: run through scripts/run-with-wm.sh");        \
+        QVERIFY2(!wmprobe::windowManagerName().isEmpty(), "no window manager runs on this display"); \
+    } while (false)

@@ -69,9 +69,7 @@ class TestWmAbout : public QObject
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs X11 and a window manager: run through scripts/run-with-wm.sh");
-        QVERIFY2(!wmprobe::windowManagerName().isEmpty(), "no window manager runs on this display");
+        WMPROBE_REQUIRE_WINDOW_MANAGER();
     }
 
     void init()
