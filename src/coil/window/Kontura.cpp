@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/window/Kontura.h"
 
-#include <functional>
-
 #include "base/AppInfo.h"
 #include "coil/CoilBlocks.h"
 #include "coil/window/InductanceTab.h"
@@ -30,6 +28,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
+#include <functional>
 #include <optional>
 
 using coil::ResultsLog;
