@@ -25,6 +25,12 @@ void TfmContura::ReadParams()
     const settings::IniFile ini(m_settingsPath);
 
     ui::readWindowPosition(this, ini, positionKeys);
+    // Every coil window reads the same place; a new one would hide the last.
+    if (parentWidget()) {
+        const QList<TfmContura *> coilWindows =
+            parentWidget()->findChildren<TfmContura *>(Qt::FindDirectChildrenOnly);
+        ui::stepAsideFrom(this, {coilWindows.cbegin(), coilWindows.cend()});
+    }
 
     // Indices beyond the items select the nearest one; a different winding
     // type is applied as the user's choice would be.
