@@ -4,6 +4,7 @@
 #include "resistor/Main.h"
 
 #include "pictures/Icons.h"
+#include "resistor/BandSwatches.h"
 #include "resistor/ColourCode.h"
 #include "ui/BaseFont.h"
 #include "ui/ComboBox.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -102,6 +104,16 @@ QFrame *leadShape(QWidget *parent, const QString &name, const QRect &place)
     return shape;
 }
 
+// A swatch of each colour beside its name, in the list and in the closed
+// box; the name stays what screen readers read.
+void showSwatches(QComboBox *combo)
+{
+    const QSize swatch(7, 11);
+    combo->setIconSize(swatch);
+    for (int i = 0; i < combo->count(); ++i)
+        combo->setItemIcon(i, QPixmap::fromImage(resistor::bandSwatch(combo->itemText(i), swatch)));
+}
+
 // Assistive tools name the list by its band and read its colour as its value.
 ui::ComboBox *bandList(QWidget *frame, const QString &name, resistor::BandList list, int top,
                        const QString &band, const QString &hint)
@@ -110,6 +122,7 @@ ui::ComboBox *bandList(QWidget *frame, const QString &name, resistor::BandList l
     ui::describeControl(combo, name, band, hint);
     const resistor::BandTable table = resistor::bandTable(list);
     combo->addItems(table.colours);
+    showSwatches(combo);
     combo->setMaxVisibleItems(table.visibleRows);
     combo->setItemIndex(table.designIndex);
     combo->setCompact(true);
