@@ -48,6 +48,11 @@ int nearestScreen(const QRect &frame, const QList<QRect> &screens)
 
 } // namespace
 
+bool platformPlacesWindows(const QString &platformName)
+{
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
 QRect titleBarOf(const QRect &frame, int titleBarHeight)
 {
     return {frame.topLeft(), QSize(frame.width(), qBound(1, titleBarHeight, qMax(1, frame.height())))};

@@ -9,8 +9,13 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 namespace ui {
+
+// Whether a program on that Qt platform places its windows and learns where
+// they stand: not under Wayland, where the compositor alone decides.
+bool platformPlacesWindows(const QString &platformName);
 
 // The strip of the frame the user drags the window by: its top titleBarHeight
 // rows (at least one).

@@ -29,11 +29,9 @@ void settleSize(QWidget *window)
         window->adjustSize();
 }
 
-// Wayland lets the compositor place every window and tells the program
-// nothing about it.
 bool platformPlacesWindows()
 {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return ui::platformPlacesWindows(QGuiApplication::platformName());
 }
 
 QList<QRect> availableScreens()

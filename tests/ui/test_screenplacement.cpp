@@ -24,6 +24,24 @@ class TestScreenPlacement : public QObject
 {
     Q_OBJECT
 private slots:
+    void platforms_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("places");
+        QTest::newRow("X11") << "xcb" << true;
+        QTest::newRow("offscreen") << "offscreen" << true;
+        QTest::newRow("Windows") << "windows" << true;
+        QTest::newRow("Wayland") << "wayland" << false;
+        QTest::newRow("Wayland with EGL") << "wayland-egl" << false;
+    }
+
+    void platforms()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, places);
+        QCOMPARE(ui::platformPlacesWindows(platform), places);
+    }
+
     void reachable_data()
     {
         QTest::addColumn<QList<QRect>>("screens");
