@@ -29,7 +29,7 @@ void settleSize(QWidget *window)
         window->adjustSize();
 }
 
-bool platformPlacesWindows()
+bool placesWindowsHere()
 {
     return ui::platformPlacesWindows(QGuiApplication::platformName());
 }
@@ -142,7 +142,7 @@ void readWindowPosition(QWidget *window, const settings::IniFile &ini, const Pos
     const QPoint corner = window->pos();
     const int top = ini.readInteger(windowPosSection, keys.top, corner.y());
     const int left = ini.readInteger(windowPosSection, keys.left, corner.x());
-    if (!platformPlacesWindows()) {
+    if (!placesWindowsHere()) {
         window->move(left, top);
         return;
     }
@@ -156,7 +156,7 @@ void readWindowPosition(QWidget *window, const settings::IniFile &ini, const Pos
 void writeWindowPosition(const QWidget *window, settings::IniFile &ini, const PositionKeys &keys)
 {
     // Under Wayland pos() is no place on the screen: the stored one stays.
-    if (!platformPlacesWindows())
+    if (!placesWindowsHere())
         return;
     // The frame's corner once the window manager has framed the window; the
     // corner asked for until then.
@@ -167,7 +167,7 @@ void writeWindowPosition(const QWidget *window, settings::IniFile &ini, const Po
 
 void stepAsideFrom(QWidget *window, const QList<QWidget *> &others)
 {
-    if (!platformPlacesWindows())
+    if (!placesWindowsHere())
         return;
     QList<QPoint> taken;
     for (const QWidget *other : others) {
