@@ -24,6 +24,7 @@ class SettingsTable;
 
 namespace ui {
 class ComboBox;
+class DesignScale;
 class RadioGroup;
 class SpinEdit;
 class TooltipSwitch;
@@ -78,6 +79,9 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void buildBandLists(QWidget *client, const ui::DesignScale &scale);
+    void buildResultFrame(QWidget *client, const ui::DesignScale &scale);
+    void buildNominalInput(QWidget *client, const ui::DesignScale &scale);
     void arrangeTabOrder();
     // The window's entries in the settings file, for ReadParams and WriteParams.
     settings::SettingsTable settingsTable();
