@@ -7,7 +7,6 @@
 //
 // The main window opens one more coil window with TfmContura::openNew().
 
-#include "ui/DesignScale.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -91,7 +90,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void buildControls(const ui::DesignScale &scale);
+    void buildControls();
     void buildMenu();
     void linkScrollBar();
     void FormCreate();
