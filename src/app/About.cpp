@@ -116,9 +116,9 @@ void TfmAbout::buildLabels()
     const auto label = [&](QLabel *item, const QString &name, const QString &description,
                            const QRect &place) {
         item->setObjectName(name);
-        if (place.width() > 0)
+        if (place.width() > 0) {
             item->setGeometry(place);
-        else {
+        } else {
             item->move(place.topLeft());
             item->adjustSize();
         }
