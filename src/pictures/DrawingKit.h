@@ -17,6 +17,8 @@ namespace pictures::kit {
 
 QColor buttonFace();   // the window grey the bitmaps are drawn on
 QColor ink();          // outlines, dimension lines and letters
+// The copper and its shading are kept lighter than ink: only ink needs the
+// halo that lets it read on a dark window, and ink lies thin.
 QColor copper();
 QColor copperShadow();
 QColor formerFill();   // the coil former (bobbin)
