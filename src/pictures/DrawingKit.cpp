@@ -120,14 +120,4 @@ QPainterPath coilLoopsPath(qreal x0, qreal x1, qreal y, qreal radius, int turns)
     return path;
 }
 
-void drawCoilLoops(QPainter &painter, qreal x0, qreal x1, qreal y, qreal radius, int turns,
-                   const QColor &colour, qreal width)
-{
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(coilLoopsPath(x0, x1, y, radius, turns));
-    painter.restore();
-}
-
 } // namespace pictures::kit

@@ -49,7 +49,5 @@ void drawCentreLine(QPainter &painter, QPointF a, QPointF b);
 // A row of loops like a spring seen from the side, the schematic look of a
 // coil: turns loops between x0 and x1 around the height y, loops radius high.
 QPainterPath coilLoopsPath(qreal x0, qreal x1, qreal y, qreal radius, int turns);
-void drawCoilLoops(QPainter &painter, qreal x0, qreal x1, qreal y, qreal radius, int turns,
-                   const QColor &colour, qreal width);
 
 } // namespace pictures::kit
