@@ -17,6 +17,8 @@ namespace ui {
 
 namespace {
 
+constexpr int farthest = 1 << 20;
+
 // Gives the window now the size its first show would give it. A window
 // resized after its native window exists but before it is shown has its
 // position taken for the client area, no longer for the frame.
@@ -139,8 +141,10 @@ void readWindowPosition(QWidget *window, const settings::IniFile &ini, const Pos
     // frame's corner: the window manager places the frame there.
     settleSize(window);
     const QPoint corner = window->pos();
-    const int top = ini.readInteger(settings::WindowPosSection, keys.top, corner.y());
-    const int left = ini.readInteger(settings::WindowPosSection, keys.left, corner.x());
+    // Far beyond any desktop, yet far from overflowing in the geometry.
+    const auto sane = [](int coordinate) { return qBound(-farthest, coordinate, farthest); };
+    const int top = sane(ini.readInteger(settings::WindowPosSection, keys.top, corner.y()));
+    const int left = sane(ini.readInteger(settings::WindowPosSection, keys.left, corner.x()));
     if (!placesWindowsHere()) {
         window->move(left, top);
         return;

@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -405,6 +406,28 @@ private slots:
         QVERIFY(control<ui::TooltipSwitch>("Hint1")->isOn());
         showActive();
         QVERIFY(!control<ui::TooltipSwitch>("Hint1")->isOn());
+    }
+
+    // A stored place from which the window could not be reached is brought
+    // onto the screen, whatever the numbers.
+    void storedPlaceWithinReach_data()
+    {
+        QTest::addColumn<QByteArray>("left");
+        QTest::addColumn<QByteArray>("top");
+        QTest::newRow("far right and far up") << QByteArray("5000") << QByteArray("-3000");
+        QTest::newRow("title bar above the top edge") << QByteArray("-3") << QByteArray("-30");
+        QTest::newRow("largest numbers") << QByteArray("2147483647") << QByteArray("-2147483648");
+        QTest::newRow("largest numbers, hexadecimal") << QByteArray("0x7FFFFFFF") << QByteArray("0x7FFFFFFF");
+    }
+
+    void storedPlaceWithinReach()
+    {
+        QFETCH(QByteArray, left);
+        QFETCH(QByteArray, top);
+        writeSettings("[WindowPos]\r\nMaTop=" + top + "\r\nMaLeft=" + left + "\r\n");
+        showActive();
+        QVERIFY2(window()->screen()->availableGeometry().contains(window()->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2").arg(window()->x()).arg(window()->y())));
     }
 
     void storedSettingsAreApplied()
