@@ -696,7 +696,9 @@ private slots:
         QVERIFY(QFile::exists(settingsPath));
     }
 
-    void exitClosesMainWindowWithoutAsking()
+    // "Выход" is the main window's close; the questions about unsaved logs
+    // are the main window's own (test_programend).
+    void exitClosesTheMainWindow()
     {
         QWidget mainWindow;
         mainWindow.show();
