@@ -93,13 +93,6 @@ private slots:
         QVERIFY2(error.startsWith(QStringLiteral("Not a recovery file")), qPrintable(error));
     }
 
-    void question()
-    {
-        QCOMPARE(coil::recoveryQuestion(2),
-                 QStringLiteral("Найдены журналы результатов, не сохранённые при прошлом завершении "
-                                "программы: 2. Восстановить их?"));
-    }
-
     void defaultPath_data()
     {
         QTest::addColumn<QByteArray>("stateHome");
