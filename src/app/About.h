@@ -27,6 +27,10 @@ QUrl mailtoUrl(const QString &address);
 
 } // namespace app::about
 
+namespace ui {
+class DesignScale;
+}
+
 class CaptionFrame;
 class CreditsView;
 class LinkLabel;
@@ -62,6 +66,7 @@ private slots:
     void spSkinLinkLabel1Click();
 
 private:
+    void buildLabels(const ui::DesignScale &scale);
     void centreOnScreen();
     void centreAgainIfFrameChanged();
     void restoreFromMinimised();

@@ -18,8 +18,13 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 
+namespace settings {
+class SettingsTable;
+}
+
 namespace ui {
 class ComboBox;
+class DesignScale;
 class RadioGroup;
 class SpinEdit;
 class TooltipSwitch;
@@ -77,7 +82,12 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void buildBandLists(QWidget *client, const ui::DesignScale &scale);
+    void buildResultFrame(QWidget *client, const ui::DesignScale &scale);
+    void buildNominalInput(QWidget *client, const ui::DesignScale &scale);
     void arrangeTabOrder();
+    // The window's entries in the settings file, for ReadParams and WriteParams.
+    settings::SettingsTable settingsTable();
     QChar decimalSeparator() const;
     // Shows a result in its label; its accessible name follows, with the caption.
     static void showResult(QLabel *result, const QLabel *caption, const QString &text);

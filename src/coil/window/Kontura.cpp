@@ -2,7 +2,6 @@
 #include "coil/window/Kontura.h"
 
 #include "base/AppInfo.h"
-#include "coil/CoilBlocks.h"
 #include "coil/window/InductanceTab.h"
 #include "coil/LogFileNames.h"
 #include "coil/window/LogRecoveryMirror.h"
@@ -77,7 +76,7 @@ TfmContura::TfmContura(QWidget *owner, const QString &programDir)
     move(304, 106);
     setFont(ui::windowBaseFont());
 
-    buildControls(coil::DesignScale::forWidget(this));
+    buildControls(ui::DesignScale::forWidget(this));
     buildMenu();
     new ui::WindowShortcuts(this);
     // The border is fixed: the window keeps the size of its menu and controls.
@@ -97,7 +96,7 @@ TfmContura *TfmContura::openNew(QWidget *mainWindow, std::function<void(QWidget 
     return window;
 }
 
-void TfmContura::buildControls(const coil::DesignScale &scale)
+void TfmContura::buildControls(const ui::DesignScale &scale)
 {
     auto *client = new QWidget(this);
     client->setFixedSize(scale.size(491, 264));
@@ -109,13 +108,21 @@ void TfmContura::buildControls(const coil::DesignScale &scale)
     Tab1 = new coil::InductanceTab(m_programDir, scale);
     Tab2 = new coil::TurnsTab(m_programDir, scale);
     Tab3 = new coil::StraightWireTab(m_programDir, scale);
-    PageControl1->addPictureTab(Tab1, pictures::icon(IconId::CoilTabInductance));
-    PageControl1->addPictureTab(Tab2, pictures::icon(IconId::CoilTabTurns));
-    PageControl1->addPictureTab(Tab3, pictures::icon(IconId::CoilTabWire));
     // The tabs show pictures only; assistive tools name them by what they compute.
-    PageControl1->tabBar()->setAccessibleTabName(0, QStringLiteral("Индуктивность катушки"));
-    PageControl1->tabBar()->setAccessibleTabName(1, QStringLiteral("Число витков и диаметр провода"));
-    PageControl1->tabBar()->setAccessibleTabName(2, QStringLiteral("Индуктивность прямого провода"));
+    const struct
+    {
+        coil::CoilTab *tab;
+        IconId picture;
+        QString name;
+    } tabs[] = {
+        {Tab1, IconId::CoilTabInductance, QStringLiteral("Индуктивность катушки")},
+        {Tab2, IconId::CoilTabTurns, QStringLiteral("Число витков и диаметр провода")},
+        {Tab3, IconId::CoilTabWire, QStringLiteral("Индуктивность прямого провода")},
+    };
+    for (const auto &entry : tabs) {
+        const int index = PageControl1->addPictureTab(entry.tab, pictures::icon(entry.picture));
+        PageControl1->tabBar()->setAccessibleTabName(index, entry.name);
+    }
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfmContura::PageControl1Change);
 
@@ -146,7 +153,8 @@ void TfmContura::buildControls(const coil::DesignScale &scale)
     PageControl1->setFocusPolicy(Qt::NoFocus);  // passes on to the strip...
     PageControl1->tabBar()->setFocusPolicy(Qt::TabFocus);  // ...which keeps its own
     QList<QWidget *> chain = {Button1, spSkinButton1, Button2, RichEdit1, PageControl1->tabBar()};
-    chain << Tab1->focusOrder() << Tab2->focusOrder() << Tab3->focusOrder();
+    for (const coil::CoilTab *tab : coilTabs())
+        chain << tab->focusOrder();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
 }
@@ -240,42 +248,27 @@ void TfmContura::FormCreate()
     Tab1->RadioGroup1Click();
 }
 
-void TfmContura::PageControl1Change(int index)
+void TfmContura::PageControl1Change(int)
 {
-    if (index == 1)
-        Tab2->Tab2Show();
-    else if (index == 2)
-        Tab3->Tab3Show();
+    currentTab()->tabShown();
+}
+
+QList<coil::CoilTab *> TfmContura::coilTabs() const
+{
+    return {Tab1, Tab2, Tab3};
+}
+
+coil::CoilTab *TfmContura::currentTab() const
+{
+    return static_cast<coil::CoilTab *>(PageControl1->currentWidget());
 }
 
 void TfmContura::Button1Click()
 {
-    const base::NumberSeparators separators = localeSeparators();
-    switch (PageControl1->currentIndex()) {
-    case 0: {
-        const coil::CalculationOutcome outcome = Tab1->calculate();
-        reportFault(outcome.fault);
-        appendBlock(coil::writememo(RichEdit1->lineCount(), Tab1->windingType(),
-                                    Tab1->inputLines(), outcome, separators));
-        break;
-    }
-    case 1: {
-        const coil::CalculationOutcome outcome = Tab2->calculate();
-        reportFault(outcome.fault);
-        appendBlock(coil::writememoTab2(RichEdit1->lineCount(), Tab2->inputLines(), outcome,
-                                        separators));
-        break;
-    }
-    case 2: {
-        const coil::CalculationOutcome outcome = Tab3->calculate();
-        reportFault(outcome.fault);
-        appendBlock(coil::writememoTab3(RichEdit1->lineCount(), Tab3->inputLines(), outcome,
-                                        separators));
-        break;
-    }
-    default:
-        break;
-    }
+    const coil::CoilTab *tab = currentTab();
+    const coil::CalculationOutcome outcome = tab->calculate();
+    reportFault(outcome.fault);
+    appendBlock(tab->resultBlock(RichEdit1->lineCount(), outcome, localeSeparators()));
 }
 
 void TfmContura::reportFault(bool fault)

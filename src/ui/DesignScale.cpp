@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "coil/window/DesignScale.h"
+#include "ui/DesignScale.h"
 
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
 
-namespace coil {
+namespace ui {
 
 DesignScale DesignScale::forWidget(const QWidget *widget)
 {
@@ -38,4 +38,4 @@ QRect DesignScale::rect(int left, int top, int width, int height) const
     return QRect(x, y, (*this)(left + width) - x, (*this)(top + height) - y);
 }
 
-} // namespace coil
+} // namespace ui

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The coil window is laid out in fixed pixel positions drawn for a standard
+// The windows are laid out in fixed pixel positions drawn for a standard
 // screen; on a screen set to a larger logical resolution (bigger fonts) every
 // position and size grows by the same factor, so the controls keep room for
 // their text.
@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace coil {
+namespace ui {
 
 class DesignScale
 {
@@ -32,4 +32,4 @@ private:
     double m_factor;
 };
 
-} // namespace coil
+} // namespace ui
