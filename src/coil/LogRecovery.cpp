@@ -5,10 +5,11 @@
 #include "base/FileReplacement.h"
 #include "coil/LogFileIo.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUuid>
 #include <QUrl>
 
 namespace coil {
@@ -113,16 +114,24 @@ QStringList RecoveryFolder::recordPaths() const
 {
     const QDir folder(m_path);
     QStringList paths;
-    const QFileInfoList entries = folder.entryInfoList({QStringLiteral("*") + kSuffix}, QDir::Files,
-                                                       QDir::Time | QDir::Reversed);
-    for (const QFileInfo &entry : entries)
-        paths << entry.absoluteFilePath();
+    // Filtered here rather than by a name pattern, which would compile a
+    // regular expression for one suffix.
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
+    for (const QFileInfo &entry : entries) {
+        if (entry.fileName().endsWith(kSuffix))
+            paths << entry.absoluteFilePath();
+    }
     return paths;
 }
 
 QString RecoveryFolder::newRecordPath() const
 {
-    return m_path + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::WithoutBraces) + kSuffix;
+    // The process, the time it started writing and a count: unique without
+    // drawing random numbers (which valgrind cannot follow on every CPU).
+    static int count = 0;
+    static const qint64 started = QDateTime::currentMSecsSinceEpoch();
+    return m_path + QStringLiteral("/log-%1-%2-%3").arg(QCoreApplication::applicationPid()).arg(started).arg(++count)
+           + kSuffix;
 }
 
 void RecoveryFolder::makeFolder() const
