@@ -67,8 +67,10 @@ void ProgramEnd::commitData(QSessionManager &manager)
 
 bool ProgramEnd::sessionEnding(bool mayAsk)
 {
+    // The session manager also asks this when it only saves the session,
+    // and the program then runs on: the logs stay live.
     if (!mayAsk) {
-        coil::keepUnsavedLogs(m_mainWindow);
+        coil::writeUnsavedLogs(m_mainWindow);
         m_mainWindow->FormClose();
         return true;
     }

@@ -23,7 +23,8 @@ public:
     explicit ProgramEnd(TfmMain *mainWindow);
     ~ProgramEnd() override;
 
-    // The session is about to end; false when the user cancelled it.
+    // The session is about to end (or only being saved); false when the user
+    // cancelled it.
     bool sessionEnding(bool mayAsk);
     // Keeps the logs, writes the settings and leaves the message loop.
     void endWithoutAsking();

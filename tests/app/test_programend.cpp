@@ -170,6 +170,18 @@ private slots:
         QCOMPARE(questionTexts().size(), 1);
     }
 
+    // A signal that arrives while the questions are open ends the program
+    // with the logs kept, and no further question is asked.
+    void noQuestionsOnceEndingWithoutAsking()
+    {
+        open(2);
+        coil::keepUnsavedLogs(mainWindow);
+
+        QVERIFY(!mainWindow->close());
+        QVERIFY(questionTexts().isEmpty());
+        QCOMPARE(records().size(), 2);
+    }
+
     void sessionEnd_data()
     {
         QTest::addColumn<bool>("mayAsk");
@@ -201,6 +213,11 @@ private slots:
         QCOMPARE(QFile::exists(settingsPath()), goesOn);
         if (!mayAsk)
             QCOMPARE(coil::RecoveryFolder::read(coilWindows[1]->recoveryMirror()->recordPath()).rtf, typed);
+
+        // A session that was only saved goes on: a result after it is kept
+        // as before, whatever was answered.
+        coilWindows[0]->Button1Click();
+        QVERIFY(QFile::exists(coilWindows[0]->recoveryMirror()->recordPath()));
     }
 };
 

@@ -26,6 +26,10 @@ bool askAboutUnsavedLogs(QWidget *mainWindow)
 {
     const QList<TfmContura *> windows = openCoilWindows(mainWindow);
     for (TfmContura *window : windows) {
+        // A signal ended the program while a question was open: its logs are
+        // kept for the next start, and nobody is left to answer the rest.
+        if (window->recoveryMirror()->isKept())
+            return false;
         // The window being asked about comes to the front, as when the user
         // closes it.
         if (window->RichEdit1->isModified() && window->isVisible()) {
@@ -40,10 +44,16 @@ bool askAboutUnsavedLogs(QWidget *mainWindow)
     return true;
 }
 
-void keepUnsavedLogs(QWidget *mainWindow)
+void writeUnsavedLogs(QWidget *mainWindow)
 {
     for (TfmContura *window : openCoilWindows(mainWindow))
         window->recoveryMirror()->writeNow();
+}
+
+void keepUnsavedLogs(QWidget *mainWindow)
+{
+    for (TfmContura *window : openCoilWindows(mainWindow))
+        window->recoveryMirror()->keep();
 }
 
 void offerRecoveredLogs(QWidget *mainWindow, const CoilWindowOpener &openWindow, const QString &folder)

@@ -24,8 +24,13 @@ QList<TfmContura *> openCoilWindows(QWidget *mainWindow);
 // gone.
 bool askAboutUnsavedLogs(QWidget *mainWindow);
 
-// The program ends without asking (the session ends, a signal): every
-// modified log is written to its recovery file now.
+// The session is saved without asking: every modified log is written to its
+// recovery file now (the program may run on).
+void writeUnsavedLogs(QWidget *mainWindow);
+
+// The program ends without asking (a signal): every modified log is written
+// to its recovery file now, and kept there even if a question still open is
+// answered afterwards.
 void keepUnsavedLogs(QWidget *mainWindow);
 
 // At start, when records of an earlier run are in the folder: asks once;

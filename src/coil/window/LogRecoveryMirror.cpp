@@ -36,9 +36,14 @@ LogRecoveryMirror::LogRecoveryMirror(ResultsLog *log, const QString &folder)
 
 void LogRecoveryMirror::logChanged()
 {
+    if (!m_log->isModified())
+        return;
+    // A change after an answer is unsaved work again (the session that asked
+    // went on, for one).
+    m_discarded = false;
     // A timer already running is left alone: steady typing still reaches the
     // file within the delay.
-    if (!m_discarded && m_log->isModified() && !m_timer.isActive())
+    if (!m_timer.isActive())
         m_timer.start();
 }
 
@@ -51,7 +56,7 @@ void LogRecoveryMirror::modificationChanged(bool modified)
 void LogRecoveryMirror::writeNow()
 {
     m_timer.stop();
-    if (m_discarded || !m_log->isModified())
+    if (m_discarded || m_kept || !m_log->isModified())
         return;
     try {
         m_folder.write(m_recordPath, recordOf(*m_log));
@@ -66,14 +71,22 @@ void LogRecoveryMirror::writeNow()
 
 void LogRecoveryMirror::discard()
 {
+    if (m_kept)
+        return;
     m_discarded = true;
     removeRecord();
+}
+
+void LogRecoveryMirror::keep()
+{
+    writeNow();
+    m_kept = true;
 }
 
 void LogRecoveryMirror::removeRecord()
 {
     m_timer.stop();
-    if (m_written) {
+    if (m_written && !m_kept) {
         RecoveryFolder::remove(m_recordPath);
         m_written = false;
     }

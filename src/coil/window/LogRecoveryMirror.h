@@ -31,8 +31,13 @@ public:
     // Writes the log now when it is modified. A folder that cannot be
     // written is reported once per run; nothing else stops.
     void writeNow();
-    // The log was answered for: its file goes and nothing is written again.
+    // The log was answered for: its file goes, and nothing is written until
+    // the log changes again.
     void discard();
+    // The program ends without asking: the file is written now and stays,
+    // whatever a question still open answers afterwards.
+    void keep();
+    bool isKept() const { return m_kept; }
 
     // The state a record holds, and back.
     static RecoveryRecord recordOf(const ResultsLog &log);
@@ -49,6 +54,7 @@ private:
     QTimer m_timer;
     bool m_written = false;
     bool m_discarded = false;
+    bool m_kept = false;
 };
 
 } // namespace coil
