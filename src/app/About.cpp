@@ -7,7 +7,6 @@
 #include "ui/LinkLabel.h"
 #include "ui/BaseFont.h"
 #include "ui/ControlText.h"
-#include "ui/DesignScale.h"
 #include "ui/Dialogs.h"
 
 #include <QGuiApplication>
@@ -80,48 +79,46 @@ TfmAbout::TfmAbout(QWidget *owner)
     setObjectName(QStringLiteral("fmAbout"));
     setWindowTitle(boxCaption());
     setModal(true);
-    const ui::DesignScale scale = ui::DesignScale::forWidget(this);
-    setFixedSize(scale.size(298, 244));
+    setFixedSize(298, 244);
     setFont(ui::windowBaseFont());
 
-    spSkinGroupBox1 = new CaptionFrame(versionCaption(), scale(24), this);
+    spSkinGroupBox1 = new CaptionFrame(versionCaption(), 24, this);
     spSkinGroupBox1->setObjectName(QStringLiteral("spSkinGroupBox1"));
-    QFont captionFont = ui::pixelFont(QStringLiteral("Courier New"), scale(16));
+    QFont captionFont = ui::pixelFont(QStringLiteral("Courier New"), 16);
     captionFont.setBold(true);
     spSkinGroupBox1->setFont(captionFont);
     spSkinGroupBox1->setCaptionColor(Qt::red);
-    spSkinGroupBox1->setGeometry(scale.rect(8, 8, 281, 145));
+    spSkinGroupBox1->setGeometry(8, 8, 281, 145);
     ui::setAccessibleTexts(spSkinGroupBox1, versionCaption(), QStringLiteral("Название и версия программы"));
 
-    // The credits scroll in a drawn area of a fixed size.
     abfCredits1 = new CreditsView(spSkinGroupBox1);
-    abfCredits1->setGeometry(scale(1), scale(25), app::credits::kAreaWidth, app::credits::kAreaHeight);
+    abfCredits1->setGeometry(1, 25, app::credits::kAreaWidth, app::credits::kAreaHeight);
 
     spSkinButton1 = new QPushButton(buttonCaption(), this);
     spSkinButton1->setObjectName(QStringLiteral("spSkinButton1"));
-    spSkinButton1->setFont(ui::pixelFont(QStringLiteral("Arial"), scale(14)));
-    spSkinButton1->setGeometry(scale.rect(208, 192, 81, 25));
+    spSkinButton1->setFont(ui::pixelFont(QStringLiteral("Arial"), 14));
+    spSkinButton1->setGeometry(208, 192, 81, 25);
     spSkinButton1->setDefault(true);
     ui::setAccessibleTexts(spSkinButton1, buttonCaption(), QStringLiteral("Закрыть окно о программе"));
     connect(spSkinButton1, &QPushButton::clicked, this, &TfmAbout::spSkinButton1Click);
 
-    buildLabels(scale);
+    buildLabels();
 
     // Only the button takes the focus, so it is first in the tab order.
     spSkinButton1->setFocus();
     centreOnScreen();
 }
 
-void TfmAbout::buildLabels(const ui::DesignScale &scale)
+void TfmAbout::buildLabels()
 {
     using namespace app::about;
     // A label without a width sizes itself to its text.
     const auto label = [&](QLabel *item, const QString &name, const QString &description,
                            const QRect &place) {
         item->setObjectName(name);
-        if (place.width() > 0)
+        if (place.width() > 0) {
             item->setGeometry(place);
-        else {
+        } else {
             item->move(place.topLeft());
             item->adjustSize();
         }
@@ -129,23 +126,23 @@ void TfmAbout::buildLabels(const ui::DesignScale &scale)
         return item;
     };
     Label2 = label(new QLabel(greeting(), this), QStringLiteral("Label2"), QStringLiteral("Приветствие"),
-                   scale.rect(8, 200, 0, 0));
+                   QRect(8, 200, 0, 0));
     Label4 = label(new QLabel(QStringLiteral("E-mail:"), this), QStringLiteral("Label4"),
-                   QStringLiteral("Адрес для писем о программе"), scale.rect(8, 216, 0, 0));
+                   QStringLiteral("Адрес для писем о программе"), QRect(8, 216, 0, 0));
 
     spSkinLinkLabel1 = new LinkLabel(mailAddress(), this);
-    QFont linkFont = ui::pixelFont(QStringLiteral("Arial"), scale(14));
+    QFont linkFont = ui::pixelFont(QStringLiteral("Arial"), 14);
     linkFont.setUnderline(true);
     spSkinLinkLabel1->setFont(linkFont);
     spSkinLinkLabel1->setAlignment(Qt::AlignCenter);
     label(spSkinLinkLabel1, QStringLiteral("spSkinLinkLabel1"),
-          QStringLiteral("Написать письмо с замечаниями по программе"), scale.rect(48, 216, 128, 14));
+          QStringLiteral("Написать письмо с замечаниями по программе"), QRect(48, 216, 128, 14));
     connect(spSkinLinkLabel1, &LinkLabel::clicked, this, &TfmAbout::spSkinLinkLabel1Click);
 
     Label3 = new QLabel(originLine(), this);
-    Label3->setFont(ui::pixelFont(QStringLiteral("Times New Roman"), scale(11)));
+    Label3->setFont(ui::pixelFont(QStringLiteral("Times New Roman"), 11));
     label(Label3, QStringLiteral("Label3"), QStringLiteral("Происхождение программы"),
-          scale.rect(208, 224, 85, 14));
+          QRect(208, 224, 85, 14));
 }
 
 int TfmAbout::showModal(QWidget *owner)

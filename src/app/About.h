@@ -27,10 +27,6 @@ QUrl mailtoUrl(const QString &address);
 
 } // namespace app::about
 
-namespace ui {
-class DesignScale;
-}
-
 class CaptionFrame;
 class CreditsView;
 class LinkLabel;
@@ -66,7 +62,7 @@ private slots:
     void spSkinLinkLabel1Click();
 
 private:
-    void buildLabels(const ui::DesignScale &scale);
+    void buildLabels();
     void centreOnScreen();
     void centreAgainIfFrameChanged();
     void restoreFromMinimised();

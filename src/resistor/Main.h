@@ -24,7 +24,6 @@ class SettingsTable;
 
 namespace ui {
 class ComboBox;
-class DesignScale;
 class RadioGroup;
 class SpinEdit;
 class TooltipSwitch;
@@ -82,9 +81,9 @@ protected:
 private:
     void buildControls();
     void buildMenu();
-    void buildBandLists(QWidget *client, const ui::DesignScale &scale);
-    void buildResultFrame(QWidget *client, const ui::DesignScale &scale);
-    void buildNominalInput(QWidget *client, const ui::DesignScale &scale);
+    void buildBandLists(QWidget *client);
+    void buildResultFrame(QWidget *client);
+    void buildNominalInput(QWidget *client);
     void arrangeTabOrder();
     // The window's entries in the settings file, for ReadParams and WriteParams.
     settings::SettingsTable settingsTable();

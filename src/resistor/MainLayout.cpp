@@ -8,7 +8,6 @@
 #include "ui/BaseFont.h"
 #include "ui/ComboBox.h"
 #include "ui/ControlText.h"
-#include "ui/DesignScale.h"
 #include "ui/GroupBoxStyle.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
@@ -31,16 +30,16 @@ namespace {
 const QColor skyBlue(0xA6, 0xCA, 0xF0);
 
 // The skinned controls draw their texts larger than the window's base font.
-QFont skinFont(const ui::DesignScale &scale)
+QFont skinFont()
 {
-    return ui::pixelFont(QStringLiteral("Arial"), scale(14));
+    return ui::pixelFont(QStringLiteral("Arial"), 14);
 }
 
 // The band lists are one pixel smaller: "серебристый" fits a 97-pixel list
 // beside its arrow only at 13 pixels.
-QFont bandListFont(const ui::DesignScale &scale)
+QFont bandListFont()
 {
-    return ui::pixelFont(QStringLiteral("Arial"), scale(13));
+    return ui::pixelFont(QStringLiteral("Arial"), 13);
 }
 
 // A push button with its icon centred above the caption: the buttons are
@@ -105,14 +104,13 @@ QFrame *leadShape(QWidget *parent, const QString &name, const QRect &place)
 // A tall, narrow button with its icon above the caption; Enter on it presses
 // it rather than the default button.
 QPushButton *stackedButton(QWidget *parent, const QString &name, const QString &caption,
-                           const QString &hint, pictures::IconId picture, const ui::DesignScale &scale,
-                           const QRect &place)
+                           const QString &hint, pictures::IconId picture, const QRect &place)
 {
     auto *button = new StackedButton(caption, parent);
     ui::describeControl(button, name, caption, hint);
     button->setIcon(pictures::icon(picture));
-    button->setIconSize(scale.size(14, 14));
-    button->setFont(skinFont(scale));
+    button->setIconSize(QSize(14, 14));
+    button->setFont(skinFont());
     button->setGeometry(place);
     button->setAutoDefault(true);
     return button;
@@ -129,17 +127,16 @@ QAction *menuEntry(QMenu *menu, const QString &name, const QString &text)
 
 void TfmMain::buildControls()
 {
-    const ui::DesignScale scale = ui::DesignScale::forWidget(this);
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(scale.size(303, 264));
+    client->setFixedSize(303, 264);
     setCentralWidget(client);
 
     // Created first, so that the band frame covers their inner ends.
-    Shape1 = leadShape(client, QStringLiteral("Shape1"), scale.rect(56, 0, 17, 25));
-    Shape2 = leadShape(client, QStringLiteral("Shape2"), scale.rect(56, 184, 17, 25));
+    Shape1 = leadShape(client, QStringLiteral("Shape1"), QRect(56, 0, 17, 25));
+    Shape2 = leadShape(client, QStringLiteral("Shape2"), QRect(56, 184, 17, 25));
 
-    buildBandLists(client, scale);
+    buildBandLists(client);
 
     Button1_Contura = new QToolButton(client);
     ui::describeControl(Button1_Contura, QStringLiteral("Button1_Contura"),
@@ -149,42 +146,42 @@ void TfmMain::buildControls()
     // A flat tool button: the mouse and the menu entry reach it, the Tab key does not.
     Button1_Contura->setFocusPolicy(Qt::NoFocus);
     Button1_Contura->setIcon(pictures::icon(pictures::IconId::Coil));
-    Button1_Contura->setIconSize(scale.size(16, 16));
-    Button1_Contura->setGeometry(scale.rect(246, 4, 41, 24));
+    Button1_Contura->setIconSize(QSize(16, 16));
+    Button1_Contura->setGeometry(246, 4, 41, 24);
 
-    buildResultFrame(client, scale);
+    buildResultFrame(client);
 
     spSkinButton1 = stackedButton(client, QStringLiteral("spSkinButton1"), QStringLiteral("Рассчитать"),
                                   QStringLiteral("Рассчитать полосатость по введённым значениям (F2 или Enter)"),
-                                  pictures::IconId::Calculate, scale, scale.rect(80, 216, 81, 33));
+                                  pictures::IconId::Calculate, QRect(80, 216, 81, 33));
     spSkinButton1->setDefault(true);
     spSkinButton2 = stackedButton(client, QStringLiteral("spSkinButton2"), QStringLiteral("Выход"),
                                   QStringLiteral("Нажми на меня, и ты узнаешь, что ты наделал !"),
-                                  pictures::IconId::Exit, scale, scale.rect(8, 216, 65, 33));
+                                  pictures::IconId::Exit, QRect(8, 216, 65, 33));
 
     spSkinRadioGroup1 = new ui::RadioGroup(client);
     ui::describeControl(spSkinRadioGroup1, QStringLiteral("spSkinRadioGroup1"),
                         QStringLiteral("Полосатость"),
                         QStringLiteral("Общее количество полос на резисторе"));
     spSkinRadioGroup1->setTitle(QStringLiteral("Полосатость"));
-    spSkinRadioGroup1->setFont(skinFont(scale));
+    spSkinRadioGroup1->setFont(skinFont());
     spSkinRadioGroup1->setItems({QStringLiteral("три"), QStringLiteral("чет."), QStringLiteral("пять")}, 3);
     spSkinRadioGroup1->setItemIndex(1);
-    spSkinRadioGroup1->setGeometry(scale.rect(136, 128, 153, 57));
+    spSkinRadioGroup1->setGeometry(136, 128, 153, 57);
 
-    buildNominalInput(client, scale);
+    buildNominalInput(client);
     arrangeTabOrder();
 
     // The window keeps its size: client area plus menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TfmMain::buildBandLists(QWidget *client, const ui::DesignScale &scale)
+void TfmMain::buildBandLists(QWidget *client)
 {
     spSkinGroupBox1 = new QGroupBox(client);
     ui::describeControl(spSkinGroupBox1, QStringLiteral("spSkinGroupBox1"), QString());
-    spSkinGroupBox1->setFont(skinFont(scale));
-    spSkinGroupBox1->setGeometry(scale.rect(8, 24, 113, 161));
+    spSkinGroupBox1->setFont(skinFont());
+    spSkinGroupBox1->setGeometry(8, 24, 113, 161);
 
     // Assistive tools name each list by its band and read its colour as its value.
     const struct
@@ -217,27 +214,27 @@ void TfmMain::buildBandLists(QWidget *client, const ui::DesignScale &scale)
         combo->setMaxVisibleItems(table.visibleRows);
         combo->setItemIndex(table.designIndex);
         combo->setCompact(true);
-        combo->setFont(bandListFont(scale));
-        combo->setGeometry(scale.rect(8, entry.top, 97, 17));
+        combo->setFont(bandListFont());
+        combo->setGeometry(8, entry.top, 97, 17);
         this->*entry.list = combo;
     }
 }
 
-void TfmMain::buildResultFrame(QWidget *client, const ui::DesignScale &scale)
+void TfmMain::buildResultFrame(QWidget *client)
 {
     spSkinGroupBox2 = new QGroupBox(QStringLiteral("Результат"), client);
     ui::describeControl(spSkinGroupBox2, QStringLiteral("spSkinGroupBox2"),
                         QStringLiteral("Результат"), QStringLiteral("Без комментариев..."));
     spSkinGroupBox2->setAlignment(Qt::AlignHCenter);
-    spSkinGroupBox2->setFont(skinFont(scale));
-    spSkinGroupBox2->setGeometry(scale.rect(136, 32, 153, 81));
+    spSkinGroupBox2->setFont(skinFont());
+    spSkinGroupBox2->setGeometry(136, 32, 153, 81);
     // The labels are plain ones and keep the window's base font.
     const QFont baseFont = font();
     const auto label = [&](const QString &name, const QString &text, int left, int top) {
         auto *result = new QLabel(text, spSkinGroupBox2);
         result->setObjectName(name);
         result->setFont(baseFont);
-        result->move(scale(left), scale(top));
+        result->move(left, top);
         result->adjustSize();
         return result;
     };
@@ -249,15 +246,15 @@ void TfmMain::buildResultFrame(QWidget *client, const ui::DesignScale &scale)
         text->setAccessibleName(text->text());
     showResult(Label1, Label3, Label1->text());
     showResult(Label2, Label4, Label2->text());
-    Label1->setFixedSize(scale.size(81, 17));
-    Label2->setFixedSize(scale.size(89, 17));
+    Label1->setFixedSize(81, 17);
+    Label2->setFixedSize(89, 17);
 }
 
-void TfmMain::buildNominalInput(QWidget *client, const ui::DesignScale &scale)
+void TfmMain::buildNominalInput(QWidget *client)
 {
     GroupBox1 = new QGroupBox(QStringLiteral("Ввод номинала"), client);
     ui::describeControl(GroupBox1, QStringLiteral("GroupBox1"), QStringLiteral("Ввод номинала"));
-    GroupBox1->setGeometry(scale.rect(168, 192, 121, 65));
+    GroupBox1->setGeometry(168, 192, 121, 65);
     ui::putCaptionOnFrame(GroupBox1);
 
     spSkinSpinEdit1 = new ui::SpinEdit(GroupBox1);
@@ -268,17 +265,17 @@ void TfmMain::buildNominalInput(QWidget *client, const ui::DesignScale &scale)
     spSkinSpinEdit1->setIncrement(1);
     spSkinSpinEdit1->setMaxLength(8);
     // Eight digits fit beside the arrows only in the windows' base font.
-    spSkinSpinEdit1->setGeometry(scale.rect(16, 16, 81, 17));
+    spSkinSpinEdit1->setGeometry(16, 16, 81, 17);
 
     spSkinRadioGroup2 = new ui::RadioGroup(GroupBox1);
     ui::describeControl(spSkinRadioGroup2, QStringLiteral("spSkinRadioGroup2"), QString(),
                         QStringLiteral("Тип множителя"));
     spSkinRadioGroup2->setBorderless(true);
     spSkinRadioGroup2->layout()->setContentsMargins(0, 0, 0, 0);
-    spSkinRadioGroup2->setFont(skinFont(scale));
+    spSkinRadioGroup2->setFont(skinFont());
     spSkinRadioGroup2->setItems({QStringLiteral("КОм"), QStringLiteral("Ом")}, 2);
     spSkinRadioGroup2->setItemIndex(1);
-    spSkinRadioGroup2->setGeometry(scale.rect(8, 40, 105, 17));
+    spSkinRadioGroup2->setGeometry(8, 40, 105, 17);
 }
 
 void TfmMain::arrangeTabOrder()

@@ -174,9 +174,8 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QCOMPARE(QApplication::focusWidget(), window->Button1);
-        const ui::DesignScale scale = ui::DesignScale::forWidget(window.get());
-        QCOMPARE(window->centralWidget()->size(), scale.size(491, 264));
-        QCOMPARE(window->PageControl1->tabBar()->height(), scale(24));
+        QCOMPARE(window->centralWidget()->size(), QSize(491, 264));
+        QCOMPARE(window->PageControl1->tabBar()->height(), 24);
         QVERIFY(!window->RichEdit1->verticalScrollBar()->isVisible());
         QCOMPARE(window->ScrollBar1->focusPolicy(), Qt::NoFocus);
     }

@@ -53,11 +53,10 @@ const WindingTexts MultiLayerTexts{
 
 } // namespace
 
-InductanceTab::InductanceTab(const QString &programDir, const ui::DesignScale &scale,
-                             QWidget *parent)
+InductanceTab::InductanceTab(const QString &programDir, QWidget *parent)
     : CoilTab(QStringLiteral("Tab1"), programDir, parent)
 {
-    Image1 = makePicture(this, QStringLiteral("Image1"), scale.rect(8, 8, 120, 65),
+    Image1 = makePicture(this, QStringLiteral("Image1"), QRect(8, 8, 120, 65),
                          QStringLiteral("Наглядное отображение вида катушки"));
 
     RadioGroup1 = new ui::RadioGroup(this);
@@ -67,18 +66,18 @@ InductanceTab::InductanceTab(const QString &programDir, const ui::DesignScale &s
     RadioGroup1->setTitle(groupCaption);
     RadioGroup1->setItems({QStringLiteral("однослойная"), QStringLiteral("многослойная")}, 1);
     RadioGroup1->setItemIndex(0);
-    RadioGroup1->setGeometry(scale.rect(128, 8, 103, 65));
+    RadioGroup1->setGeometry(128, 8, 103, 65);
 
     QGroupBox *frame = makeInputFrame(this, QStringLiteral("inductanceInputs"),
-                                      scale.rect(6, 80, 225, 137));
+                                      QRect(6, 80, 225, 137));
     const auto caption = [&](const QString &name, int top) {
-        return makeLabel(frame, name, QString(), scale.rect(8, top, 0, 0));
+        return makeLabel(frame, name, QString(), QRect(8, top, 0, 0));
     };
     const auto unit = [&](const QString &name, const QString &text, int top) {
-        return makeLabel(frame, name, text, scale.rect(192, top, 0, 0));
+        return makeLabel(frame, name, text, QRect(192, top, 0, 0));
     };
     const auto spin = [&](const QString &name, SpinSettings settings, int top) {
-        return makeSpinEdit(frame, name, settings, scale.rect(104, top, 81, 17));
+        return makeSpinEdit(frame, name, settings, QRect(104, top, 81, 17));
     };
 
     Label1 = caption(QStringLiteral("Label1"), 32);

@@ -6,7 +6,6 @@
 
 #include "coil/WindingType.h"
 #include "coil/window/CoilTab.h"
-#include "ui/DesignScale.h"
 
 namespace ui {
 class RadioGroup;
@@ -18,7 +17,7 @@ class InductanceTab : public CoilTab
 {
     Q_OBJECT
 public:
-    InductanceTab(const QString &programDir, const ui::DesignScale &scale, QWidget *parent = nullptr);
+    InductanceTab(const QString &programDir, QWidget *parent = nullptr);
 
     // Applies the selected winding type: captions and hints, the flag, the picture.
     void RadioGroup1Click();

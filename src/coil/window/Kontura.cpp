@@ -76,7 +76,7 @@ TfmContura::TfmContura(QWidget *owner, const QString &programDir)
     move(304, 106);
     setFont(ui::windowBaseFont());
 
-    buildControls(ui::DesignScale::forWidget(this));
+    buildControls();
     buildMenu();
     new ui::WindowShortcuts(this);
     // The border is fixed: the window keeps the size of its menu and controls.
@@ -96,18 +96,18 @@ TfmContura *TfmContura::openNew(QWidget *mainWindow, std::function<void(QWidget 
     return window;
 }
 
-void TfmContura::buildControls(const ui::DesignScale &scale)
+void TfmContura::buildControls()
 {
     auto *client = new QWidget(this);
-    client->setFixedSize(scale.size(491, 264));
+    client->setFixedSize(491, 264);
     setCentralWidget(client);
 
-    PageControl1 = new coil::PictureTabWidget(scale(24), scale.size(24, 24), client);
+    PageControl1 = new coil::PictureTabWidget(24, QSize(24, 24), client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(scale.rect(8, 8, 241, 249));
-    Tab1 = new coil::InductanceTab(m_programDir, scale);
-    Tab2 = new coil::TurnsTab(m_programDir, scale);
-    Tab3 = new coil::StraightWireTab(m_programDir, scale);
+    PageControl1->setGeometry(8, 8, 241, 249);
+    Tab1 = new coil::InductanceTab(m_programDir);
+    Tab2 = new coil::TurnsTab(m_programDir);
+    Tab3 = new coil::StraightWireTab(m_programDir);
     // The tabs show pictures only; assistive tools name them by what they compute.
     const struct
     {
@@ -127,23 +127,23 @@ void TfmContura::buildControls(const ui::DesignScale &scale)
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfmContura::PageControl1Change);
 
     RichEdit1 = new coil::ResultsLog(client);
-    RichEdit1->setGeometry(scale.rect(264, 8, 201, 209));
+    RichEdit1->setGeometry(264, 8, 201, 209);
     ScrollBar1 = new QScrollBar(Qt::Vertical, client);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
-    ScrollBar1->setGeometry(scale.rect(464, 8, 17, 209));
+    ScrollBar1->setGeometry(464, 8, 17, 209);
     linkScrollBar();
 
     connect(RichEdit1, &ResultsLog::captionChanged, this, &QWidget::setWindowTitle);
 
     Button1 = makeButton(client, QStringLiteral("Button1"), QStringLiteral("Рассчитать"),
                          QStringLiteral("Рассчитать недостающие параметры (Enter или F3)"),
-                         IconId::Calculate, scale.rect(264, 224, 73, 33));
+                         IconId::Calculate, QRect(264, 224, 73, 33));
     spSkinButton1 = makeButton(client, QStringLiteral("spSkinButton1"), QStringLiteral("Очистить"),
                                QStringLiteral("Удалить все записи из окна ввода"),
-                               IconId::Clear, scale.rect(352, 224, 57, 33));
+                               IconId::Clear, QRect(352, 224, 57, 33));
     Button2 = makeButton(client, QStringLiteral("Button2"), QStringLiteral("Закрыть"),
                          QStringLiteral("Закрыть это окно"), IconId::Close,
-                         scale.rect(416, 224, 65, 33));
+                         QRect(416, 224, 65, 33));
     connect(Button1, &QToolButton::clicked, this, &TfmContura::Button1Click);
     connect(spSkinButton1, &QToolButton::clicked, this, &TfmContura::spSkinButton1Click);
     connect(Button2, &QToolButton::clicked, this, &TfmContura::N4Click);
@@ -250,7 +250,8 @@ void TfmContura::FormCreate()
 
 void TfmContura::PageControl1Change(int)
 {
-    currentTab()->tabShown();
+    if (coil::CoilTab *tab = currentTab())
+        tab->tabShown();
 }
 
 QList<coil::CoilTab *> TfmContura::coilTabs() const

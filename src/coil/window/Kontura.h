@@ -7,7 +7,6 @@
 //
 // The main window opens one more coil window with TfmContura::openNew().
 
-#include "ui/DesignScale.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -101,7 +100,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void buildControls(const ui::DesignScale &scale);
+    void buildControls();
     void buildMenu();
     void linkScrollBar();
     void FormCreate();

@@ -9,30 +9,29 @@
 
 namespace coil {
 
-StraightWireTab::StraightWireTab(const QString &programDir, const ui::DesignScale &scale,
-                                 QWidget *parent)
+StraightWireTab::StraightWireTab(const QString &programDir, QWidget *parent)
     : CoilTab(QStringLiteral("Tab3"), programDir, parent)
 {
-    odinProvod = makePicture(this, QStringLiteral("odinProvod"), scale.rect(24, 16, 170, 50),
+    odinProvod = makePicture(this, QStringLiteral("odinProvod"), QRect(24, 16, 170, 50),
                              QStringLiteral("Рисунок прямого провода"),
                              QStringLiteral("Провод, индуктивность которого рассчитывается"));
     Label6 = makeDescription(this, QStringLiteral("Label6"),
                              QStringLiteral("Определение индуктивности короткого одиночного "
                                             "проводника  по его длине и диаметру."),
-                             scale.rect(16, 80, 192, 42), scale(136 - 80));
+                             QRect(16, 80, 192, 42), 136 - 80);
 
     QGroupBox *frame = makeInputFrame(this, QStringLiteral("wireInputs"),
-                                      scale.rect(6, 136, 225, 81));
+                                      QRect(6, 136, 225, 81));
     const auto label = [&](const QString &name, const QString &text, int left, int top) {
-        return makeLabel(frame, name, text, scale.rect(left, top, 0, 0));
+        return makeLabel(frame, name, text, QRect(left, top, 0, 0));
     };
 
     SkinLabel1 = label(QStringLiteral("SkinLabel1"), QStringLiteral("Длина провода:"), 8, 32);
     SkinLabel2 = label(QStringLiteral("SkinLabel2"), QStringLiteral("Диаметр провода:"), 8, 60);
     SkinEdit1 = makeSpinEdit(frame, QStringLiteral("SkinEdit1"), {1, 1000.0L, 0.1L, 6},
-                             scale.rect(104, 32, 81, 17));
+                             QRect(104, 32, 81, 17));
     SkinEdit2 = makeSpinEdit(frame, QStringLiteral("SkinEdit2"), {2, 100.0L, 0.1L, 5},
-                             scale.rect(104, 56, 81, 17));
+                             QRect(104, 56, 81, 17));
     SkinLabel11 = label(QStringLiteral("SkinLabel11"), QStringLiteral("см"), 192, 32);
     SkinLabel21 = label(QStringLiteral("SkinLabel21"), QStringLiteral("мм"), 192, 60);
     pairCaptions(inputRows());

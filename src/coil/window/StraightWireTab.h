@@ -3,7 +3,6 @@
 // Tab3 of the coil window: the inductance of a short single straight wire.
 
 #include "coil/window/CoilTab.h"
-#include "ui/DesignScale.h"
 
 namespace coil {
 
@@ -11,7 +10,7 @@ class StraightWireTab : public CoilTab
 {
     Q_OBJECT
 public:
-    StraightWireTab(const QString &programDir, const ui::DesignScale &scale, QWidget *parent = nullptr);
+    StraightWireTab(const QString &programDir, QWidget *parent = nullptr);
 
     // Loads the picture; runs each time the tab is shown.
     void Tab3Show();

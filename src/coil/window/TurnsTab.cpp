@@ -10,23 +10,23 @@
 
 namespace coil {
 
-TurnsTab::TurnsTab(const QString &programDir, const ui::DesignScale &scale, QWidget *parent)
+TurnsTab::TurnsTab(const QString &programDir, QWidget *parent)
     : CoilTab(QStringLiteral("Tab2"), programDir, parent)
 {
-    chisloVitkov = makePicture(this, QStringLiteral("chisloVitkov"), scale.rect(8, 8, 120, 65),
+    chisloVitkov = makePicture(this, QStringLiteral("chisloVitkov"), QRect(8, 8, 120, 65),
                                QStringLiteral("Рисунок катушки"),
                                QStringLiteral("Катушка, для которой находятся число витков и диаметр провода"));
     Label5 = makeDescription(this, QStringLiteral("Label5"),
                              QStringLiteral("Нахождение числа витков и диаметра провода с изоляцией."),
-                             scale.rect(136, 8, 82, 70), scale(80 - 8));
+                             QRect(136, 8, 82, 70), 80 - 8);
 
     QGroupBox *frame = makeInputFrame(this, QStringLiteral("turnsInputs"),
-                                      scale.rect(6, 80, 225, 137));
+                                      QRect(6, 80, 225, 137));
     const auto label = [&](const QString &name, const QString &text, int left, int top) {
-        return makeLabel(frame, name, text, scale.rect(left, top, 0, 0));
+        return makeLabel(frame, name, text, QRect(left, top, 0, 0));
     };
     const auto spin = [&](const QString &name, SpinSettings settings, int top) {
-        return makeSpinEdit(frame, name, settings, scale.rect(104, top, 81, 17));
+        return makeSpinEdit(frame, name, settings, QRect(104, top, 81, 17));
     };
 
     StdLabel1 = label(QStringLiteral("StdLabel1"), QStringLiteral("Длина намотки:"), 8, 32);

@@ -4,7 +4,6 @@
 // diameter of a single-layer coil for a given inductance.
 
 #include "coil/window/CoilTab.h"
-#include "ui/DesignScale.h"
 
 namespace coil {
 
@@ -12,7 +11,7 @@ class TurnsTab : public CoilTab
 {
     Q_OBJECT
 public:
-    TurnsTab(const QString &programDir, const ui::DesignScale &scale, QWidget *parent = nullptr);
+    TurnsTab(const QString &programDir, QWidget *parent = nullptr);
 
     // Loads the picture; runs each time the tab is shown.
     void Tab2Show();
