@@ -6,7 +6,7 @@
 // appending a 13-line result block after each, against an empty log; then
 // what a log that held 400 KB of braces costs afterwards: opening a small
 // RTF file, "Очистить", a font change and printing to a PDF file, each against
-// the same on a fresh log.
+// the same on a fresh log, and printing with the line still there.
 // Run: QT_QPA_PLATFORM=offscreen ./bench_longline
 
 #include "coil/LogLines.h"
@@ -123,6 +123,12 @@ int main(int argc, char **argv)
     measureAfter("clear, then print to PDF", braces, [&](coil::ResultsLog &log) {
         log.clearLog();
         log.appendLine(QStringLiteral("Индуктивность = 2,759 мкГн"));
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        coil::printLogDocument(*log.document(), &printer, log.logTextColor());
+    });
+    measureAfter("print to PDF, line kept", braces, [&](coil::ResultsLog &log) {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
