@@ -143,6 +143,8 @@ private slots:
         QVERIFY(dir->isValid());
         programDir = dir->path() + QLatin1Char('/');
         settingsPath = dir->filePath(QStringLiteral("bandimor.ini"));
+        // The logs' recovery files go with the test's folder.
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath(QStringLiteral("state"))));
         writePictures();
     }
 
