@@ -27,6 +27,9 @@ bash scripts/install-deps.sh imagemagick $([ "$theme" = dark ] && echo qt6ct)
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# The logs in the screenshots are killed unsaved: their recovery files go to
+# the throw-away folder, not to the user's, where the next start would offer them.
+export XDG_STATE_HOME="$work/state"
 source scripts/program-copy.sh
 program_copy "$build_dir" "$work"
 mkdir -p "$(dirname "$output")"

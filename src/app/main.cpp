@@ -3,25 +3,10 @@
 // which creates the main window below once the single-instance guard lets it.
 #include <QApplication>
 
-#include "app/About.h"
+#include "app/MainWindowFactory.h"
 #include "app/QtTranslation.h"
 #include "app/Startup.h"
-#include "coil/window/Kontura.h"
 #include "resistor/Main.h"
-
-namespace {
-
-TfmMain *createMainWindow(app::Startup &startup)
-{
-    auto *fmMain = new TfmMain;
-    QObject::connect(fmMain, &TfmMain::shown, &startup, &app::Startup::mainWindowShown);
-    const auto showAboutBox = [](QWidget *owner) { TfmAbout::showModal(owner); };
-    fmMain->setCoilWindowOpener([showAboutBox](TfmMain *owner) { TfmContura::openNew(owner, showAboutBox); });
-    fmMain->setAboutBoxOpener(showAboutBox);
-    return fmMain;
-}
-
-} // namespace
 
 int main(int, char *argv[])
 {
@@ -33,6 +18,6 @@ int main(int, char *argv[])
     // Desktops match the windows to bandimor.desktop, and so to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("bandimor"));
 
-    app::Startup startup(createMainWindow, app::StartupSettings::forProgram());
+    app::Startup startup(app::createMainWindow, app::StartupSettings::forProgram());
     return startup.run();
 }

@@ -4,6 +4,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace base {
 namespace {
 
@@ -20,7 +26,47 @@ qint64 writeAll(QIODevice &device, const QByteArray &data)
     return device.write(data);
 }
 
+Syncer &syncer()
+{
+    static Syncer hook;
+    return hook;
+}
+
+bool syncDescriptor(SyncTarget target, int descriptor, const QString &path)
+{
+    if (syncer())
+        return syncer()(target, descriptor, path);
+    return ::fsync(descriptor) == 0;
+}
+
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// The rename lives in the folder's own data: without this a power cut may
+// bring back the old file, or none.
+bool syncFolderOf(const QString &path, QString *reason)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        *reason = systemReason();
+        return false;
+    }
+    const bool synced = syncDescriptor(SyncTarget::Folder, descriptor, folder);
+    if (!synced)
+        *reason = systemReason();
+    ::close(descriptor);
+    return synced;
+}
+
 } // namespace
+
+void setSyncerForTesting(Syncer hook)
+{
+    syncer() = std::move(hook);
+}
 
 void setChunkWriterForTesting(ChunkWriter writer)
 {
@@ -38,7 +84,7 @@ QString nonRegularFileReason(const QString &path)
     return QStringLiteral("Not a regular file");
 }
 
-ReplaceResult replaceFileContent(const QString &path, const QByteArray &data)
+ReplaceResult replaceFileContent(const QString &path, const QByteArray &data, FileAccess access)
 {
     const QString refusal = nonRegularFileReason(path);
     if (!refusal.isEmpty())
@@ -47,9 +93,21 @@ ReplaceResult replaceFileContent(const QString &path, const QByteArray &data)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {ReplaceFailure::Create, file.errorString()};
+    if (access == FileAccess::OwnerOnly && ::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0) {
+        const QString reason = systemReason();
+        file.cancelWriting();
+        return {ReplaceFailure::Create, reason};
+    }
     // Without commit() the temporary file is removed again.
     if (writeAll(file, data) != data.size()) {
         const QString reason = file.errorString();
+        file.cancelWriting();
+        return {ReplaceFailure::Write, reason};
+    }
+    // Synced before it takes the name, so that the name never stands for
+    // bytes that are not on the disk yet.
+    if (!syncDescriptor(SyncTarget::File, file.handle(), path)) {
+        const QString reason = systemReason();
         file.cancelWriting();
         return {ReplaceFailure::Write, reason};
     }
@@ -61,6 +119,9 @@ ReplaceResult replaceFileContent(const QString &path, const QByteArray &data)
                                            : ReplaceFailure::Write;
         return {failure, file.errorString()};
     }
+    QString reason;
+    if (!syncFolderOf(path, &reason))
+        return {ReplaceFailure::Write, reason};
     return {};
 }
 

@@ -3,7 +3,9 @@
 // Replacing a file's content in one piece, shared by the log and the settings
 // file. The new bytes go to a temporary file beside the old one, written
 // unbuffered so that a full disk shows in the count of every write, and the
-// temporary file takes the old one's name only once everything is written.
+// temporary file takes the old one's name only once everything is written
+// and synced to the disk; the folder is synced after the rename, so that a
+// power cut after a reported success finds the new file under its name.
 // A failure at any step leaves the old file byte for byte and no temporary
 // file behind. Only a regular file (or none) is ever replaced: a device node,
 // a pipe or a socket at the path (or behind a symbolic link) stays.
@@ -30,7 +32,13 @@ struct ReplaceResult
     bool ok() const { return failure == ReplaceFailure::None; }
 };
 
-ReplaceResult replaceFileContent(const QString &path, const QByteArray &data);
+enum class FileAccess {
+    Usual,      // the old file's permissions, or the usual ones for a new file
+    OwnerOnly,  // readable and writable by the owner alone (0600)
+};
+
+ReplaceResult replaceFileContent(const QString &path, const QByteArray &data,
+                                 FileAccess access = FileAccess::Usual);
 
 // A reason to refuse the path, or empty: something other than a regular file
 // is there. Folders give "Is a directory".
@@ -40,5 +48,12 @@ QString nonRegularFileReason(const QString &path);
 // It returns the count written (or -1); an empty function restores the real one.
 using ChunkWriter = std::function<qint64(QIODevice &, const QByteArray &)>;
 void setChunkWriterForTesting(ChunkWriter writer);
+
+// Tests put a syncer here to see what is synced, in which order, and to make
+// a sync fail. It gets the open descriptor of the file or the folder and the
+// path, and returns false on failure; an empty function restores fsync.
+enum class SyncTarget { File, Folder };
+using Syncer = std::function<bool(SyncTarget, int descriptor, const QString &path)>;
+void setSyncerForTesting(Syncer syncer);
 
 } // namespace base

@@ -254,10 +254,14 @@ void TfmMain::showEvent(QShowEvent *event)
 
 void TfmMain::closeEvent(QCloseEvent *event)
 {
+    if (m_closeQuery && !m_closeQuery(this)) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
-    // Coil windows go with the main window, unasked; hidden here so that the
-    // program ends now, destroyed with this window.
+    // Coil windows go with the main window once their logs were asked about;
+    // hidden here so that the program ends now, destroyed with this window.
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child->isWindow())
             child->hide();

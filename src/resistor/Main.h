@@ -41,6 +41,9 @@ public:
     void setCoilWindowOpener(std::function<void(TfmMain *)> opener);
     // Shows the about box modally over this window. Nothing while unset.
     void setAboutBoxOpener(std::function<void(TfmMain *)> opener);
+    // Asked before the window closes and the program ends (the coil windows'
+    // unsaved logs); false keeps the program running, its settings unwritten.
+    void setCloseQuery(std::function<bool(TfmMain *)> query) { m_closeQuery = std::move(query); }
     // Where the help file lies, ending with a separator: the executable's
     // folder unless a test says otherwise.
     void setProgramDir(const QString &dir) { m_programDir = dir; }
@@ -92,6 +95,7 @@ private:
     QString m_programDir;
     std::function<void(TfmMain *)> m_openCoilWindow;
     std::function<void(TfmMain *)> m_openAboutBox;
+    std::function<bool(TfmMain *)> m_closeQuery;
 
     ui::TooltipSwitch *Hint1 = nullptr;
 

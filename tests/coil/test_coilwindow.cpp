@@ -143,6 +143,8 @@ private slots:
         QVERIFY(dir->isValid());
         programDir = dir->path() + QLatin1Char('/');
         settingsPath = dir->filePath(QStringLiteral("bandimor.ini"));
+        // The logs' recovery files go with the test's folder.
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath(QStringLiteral("state"))));
         writePictures();
     }
 
@@ -690,7 +692,9 @@ private slots:
         QVERIFY(QFile::exists(settingsPath));
     }
 
-    void exitClosesMainWindowWithoutAsking()
+    // "Выход" is the main window's close; the questions about unsaved logs
+    // are the main window's own (test_programend).
+    void exitClosesTheMainWindow()
     {
         QWidget mainWindow;
         mainWindow.show();

@@ -322,6 +322,45 @@ private slots:
         QCOMPARE(log.lineCount(), 2);
         QVERIFY(!log.document()->isUndoAvailable());
     }
+
+    // A log that held one long line wraps at word boundaries again once the
+    // line is gone, and gets there without laying the long line out anew
+    // (which took ten seconds for a file opened next).
+    void afterALongLine_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("open a small RTF file") << "open" << "Opyt nomer 1";
+        QTest::newRow("Очистить") << "clear" << "";
+        QTest::newRow("Очистить, then a font") << "font" << "";
+        QTest::newRow("Очистить, then a block") << "append" << "Опыт № 1\n";
+    }
+    void afterALongLine()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, text);
+        ResultsLog log;
+        log.resize(400, 300);
+        log.show();
+        log.loadContent(QByteArray(64 * 1024, '{'));
+        QCoreApplication::processEvents();
+        QCOMPARE(log.wordWrapMode(), QTextOption::WrapAnywhere);
+
+        if (step == "open") {
+            log.loadContent("{\\rtf1 Opyt nomer 1}");
+        } else {
+            log.clearLog();
+            if (step == "font")
+                log.setLogFont(QFont(QStringLiteral("DejaVu Serif"), 12));
+            else if (step == "append")
+                log.appendLine(QStringLiteral("Опыт № 1"));
+        }
+        QCoreApplication::processEvents();
+
+        QCOMPARE(log.toPlainText(), text);
+        QCOMPARE(log.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QCOMPARE(log.document()->defaultTextOption().wrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
 };
 
 QTEST_MAIN(TestResultsLog)

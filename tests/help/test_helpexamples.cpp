@@ -105,7 +105,17 @@ class TestHelpExamples : public QObject
 {
     Q_OBJECT
 
+private:
+    QTemporaryDir m_state;
+
 private slots:
+    void initTestCase()
+    {
+        // The coil windows' recovery files go to a folder of the test's own.
+        QVERIFY(m_state.isValid());
+        qputenv("XDG_STATE_HOME", QFile::encodeName(m_state.path()));
+    }
+
     void init()
     {
         coil::resetCalculationState();

@@ -4,6 +4,7 @@
 #include "base/AppInfo.h"
 #include "coil/window/InductanceTab.h"
 #include "coil/LogFileNames.h"
+#include "coil/window/LogRecoveryMirror.h"
 #include "coil/window/PictureTabWidget.h"
 #include "coil/window/ResultsLog.h"
 #include "coil/window/StraightWireTab.h"
@@ -82,6 +83,7 @@ TfmContura::TfmContura(QWidget *owner, const QString &programDir)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     FormCreate();
+    m_recovery = new coil::LogRecoveryMirror(RichEdit1);
     Button1->setFocus();
 }
 
@@ -283,6 +285,14 @@ void TfmContura::appendBlock(const QStringList &lines)
         for (const QString &line : lines)
             RichEdit1->appendLine(line);
     });
+    // A result is worth keeping at once, not after the usual wait.
+    m_recovery->writeNow();
+}
+
+void TfmContura::restoreLog(const coil::RecoveryRecord &record)
+{
+    coil::LogRecoveryMirror::restore(RichEdit1, record);
+    m_recovery->writeNow();
 }
 
 void TfmContura::runLogCommand(void (ResultsLog::*command)())
@@ -314,6 +324,8 @@ bool TfmContura::FormCloseQuery()
     // A settings file that cannot be written is reported, as the main window
     // does, but it does not keep the window open.
     ui::runCommand(this, [this] { WriteParams(); });
+    // Answered for: no recovery file outlives the window.
+    m_recovery->discard();
     return true;
 }
 
@@ -321,9 +333,10 @@ void TfmContura::closeEvent(QCloseEvent *event)
 {
     // The title bar's close box only hides the window; the main window
     // destroys it at the program's end.
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
+        m_closedByUser = true;
         event->accept();
-    else
+    } else
         event->ignore();
 }
 
@@ -331,6 +344,7 @@ void TfmContura::N4Click()
 {
     if (!FormCloseQuery())
         return;
+    m_closedByUser = true;
     hide();
     deleteLater();
 }

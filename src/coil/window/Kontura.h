@@ -22,6 +22,8 @@ class SettingsTable;
 namespace coil {
 class CoilTab;
 class InductanceTab;
+class LogRecoveryMirror;
+struct RecoveryRecord;
 class PictureTabWidget;
 class ResultsLog;
 class StraightWireTab;
@@ -55,6 +57,14 @@ public:
     // the close: a cancelled question, or a log save that failed (reported).
     // A settings file that cannot be written is reported and the close goes on.
     bool FormCloseQuery();
+
+    // Closed by the user (its close box hides it): not asked again when the
+    // program ends.
+    bool isClosedByUser() const { return m_closedByUser; }
+    // Keeps the modified log in its recovery file.
+    coil::LogRecoveryMirror *recoveryMirror() const { return m_recovery; }
+    // Shows a log kept from an earlier run, unsaved.
+    void restoreLog(const coil::RecoveryRecord &record);
 
     // Menu and button commands.
     void Button1Click();        // "Рассчитать", F3, Enter in a tab's inputs
@@ -106,4 +116,6 @@ private:
     QString m_programDir;
     QString m_settingsPath;
     std::function<void(QWidget *)> m_openAboutBox;
+    coil::LogRecoveryMirror *m_recovery = nullptr;
+    bool m_closedByUser = false;
 };

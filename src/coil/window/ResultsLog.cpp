@@ -94,6 +94,7 @@ void ResultsLog::watchDocument()
         if (!m_steppingUndo)
             m_lastStepWasUndo = false;
     });
+    connect(document(), &QTextDocument::contentsChanged, this, &ResultsLog::logChanged);
 }
 
 int ResultsLog::lineCount() const
@@ -128,6 +129,9 @@ bool ResultsLog::isModified() const
 void ResultsLog::setModified(bool modified)
 {
     document()->setModified(modified);
+    // The document does not always report this (not after clear(), for one).
+    if (!modified)
+        emit modificationCleared();
 }
 
 QFont ResultsLog::designFont()
@@ -149,6 +153,7 @@ void ResultsLog::setLogFont(const QFont &font)
     m_font = font;
     applyDefaultFormat();
     setModified(true);
+    emit logChanged();
 }
 
 void ResultsLog::setLogTextColor(const QColor &color)
@@ -156,12 +161,14 @@ void ResultsLog::setLogTextColor(const QColor &color)
     m_textColor = color;
     applyDefaultFormat();
     setModified(true);
+    emit logChanged();
 }
 
 void ResultsLog::setLogCharset(int charset)
 {
     m_charset = charset & 0xFF;
     setModified(true);
+    emit logChanged();
 }
 
 void ResultsLog::applyDefaultFormat()
@@ -194,31 +201,35 @@ void ResultsLog::loadContent(const QByteArray &fileData)
     // The editor disposes of its first document itself; a document loaded
     // earlier is ours to delete.
     const QPointer<QTextDocument> previous = document();
-    chooseWrapMode(loaded);
+    const QTextOption::WrapMode mode = wrapModeFor(*loaded);
+    QTextOption option = loaded->defaultTextOption();
+    option.setWrapMode(mode);
+    loaded->setDefaultTextOption(option);
     setDocument(loaded);
     if (previous && previous->parent() == this)
         delete previous;
+    // Only once the old document is gone: the editor applies its mode to the
+    // document it shows, and laying out a long line of the old one again in
+    // the other mode would take seconds.
+    setWordWrapMode(mode);
     watchDocument();
     applyDefaultFormat();
     setTextCursor(QTextCursor(document()));
     m_lastStepWasUndo = false;
 }
 
-void ResultsLog::chooseWrapMode(QTextDocument *loaded)
+QTextOption::WrapMode ResultsLog::wrapModeFor(const QTextDocument &loaded)
 {
     // Wrapping at word boundaries looks for a boundary through the rest of a
     // line without one, over and over: a file of one long line would take
     // minutes to lay out. A log with such a line wraps anywhere, which takes
     // time in proportion to its length; the text itself stays as it is.
     // Chosen before the editor takes the document, which lays it out then.
-    bool longLine = false;
-    for (QTextBlock block = loaded->begin(); block.isValid() && !longLine; block = block.next())
-        longLine = block.length() > kLongLineLength;
-    const auto mode = longLine ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
-    QTextOption option = loaded->defaultTextOption();
-    option.setWrapMode(mode);
-    loaded->setDefaultTextOption(option);
-    setWordWrapMode(mode);
+    for (QTextBlock block = loaded.begin(); block.isValid(); block = block.next()) {
+        if (block.length() > kLongLineLength)
+            return QTextOption::WrapAnywhere;
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 
 QByteArray ResultsLog::rtfContent() const
@@ -231,6 +242,9 @@ void ResultsLog::clearLog()
     document()->setUndoRedoEnabled(false);
     document()->clear();
     document()->setUndoRedoEnabled(true);
+    // Back to word wrapping once the text is gone, not before: a long line
+    // laid out again at word boundaries would take seconds.
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     applyDefaultFormat();
     setCurrentCharFormat(QTextCharFormat());
     m_lastStepWasUndo = false;

@@ -94,6 +94,11 @@ public:
 
 signals:
     void captionChanged(const QString &caption);
+    // The text, its formatting or the default format changed (whichever
+    // document the log shows).
+    void logChanged();
+    // The modified flag was cleared: saved, emptied, replaced by a file.
+    void modificationCleared();
 
 protected:
     bool event(QEvent *event) override;
@@ -107,8 +112,8 @@ private:
     void applyDefaultFormat();
     void writeLog(const QString &path);
     ui::FontChoice shownFormat() const;
-    void chooseWrapMode(QTextDocument *loaded);
-    // Lines longer than this make the log wrap anywhere (see chooseWrapMode).
+    static QTextOption::WrapMode wrapModeFor(const QTextDocument &loaded);
+    // Lines longer than this make the log wrap anywhere (see wrapModeFor).
     static constexpr int kLongLineLength = 4096;
 
     int m_capacity;

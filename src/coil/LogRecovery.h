@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The recovery files of unsaved results logs: each modified log is mirrored
+// into a file of its own in the user's state folder, so that a crash, a kill
+// or a power cut loses nothing; the next start offers the logs back. A record
+// holds the log's RTF and what the window needs to show it as it was: its
+// file name, capacity, font, character set and text colour.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace coil {
+
+struct RecoveryRecord
+{
+    QString logFileName;
+    QByteArray rtf;
+    int capacity = 0;
+    QString font;       // QFont::toString()
+    int charset = 1;
+    QString textColor;  // a colour name; empty for the palette's
+};
+
+QByteArray encodeRecoveryRecord(const RecoveryRecord &record);
+// Throws AppError when the data is not a whole record.
+RecoveryRecord decodeRecoveryRecord(const QByteArray &data);
+
+// The question asked at start when records of an earlier run are there.
+QString recoveryQuestion(int count);
+
+// A log holds the user's own words: the folder and its files are readable by
+// the user alone.
+class RecoveryFolder
+{
+public:
+    // $XDG_STATE_HOME/bandimor/recovery, else ~/.local/state/bandimor/recovery.
+    static QString defaultPath();
+
+    explicit RecoveryFolder(const QString &path = defaultPath());
+    QString path() const { return m_path; }
+
+    // The records there, oldest first.
+    QStringList recordPaths() const;
+    // A name no other log uses.
+    QString newRecordPath() const;
+
+    // Writes a record in one piece (made 0600, in a folder made 0700).
+    // Throws AppError when the folder or the file cannot be written.
+    void write(const QString &recordPath, const RecoveryRecord &record) const;
+    // Throws AppError when the file cannot be read or is not a record.
+    static RecoveryRecord read(const QString &recordPath);
+    static void remove(const QString &recordPath);
+
+private:
+    void makeFolder() const;
+
+    QString m_path;
+};
+
+} // namespace coil

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The coil windows of the whole program at its ends: the questions about
+// their unsaved logs before it closes, their recovery files when it ends
+// without asking, and the logs of an earlier run offered back at start.
+
+#include "coil/LogRecovery.h"
+
+#include <QList>
+#include <functional>
+
+class QWidget;
+class TfmContura;
+
+namespace coil {
+
+// The coil windows owned by the main window that the user has not closed,
+// oldest first.
+QList<TfmContura *> openCoilWindows(QWidget *mainWindow);
+
+// Each open coil window with a modified log asks its question, one after the
+// other. False when one was cancelled, or its save failed (reported): the
+// program goes on. True: the logs are answered for and their recovery files
+// gone.
+bool askAboutUnsavedLogs(QWidget *mainWindow);
+
+// The session is saved without asking: every modified log is written to its
+// recovery file now (the program may run on).
+void writeUnsavedLogs(QWidget *mainWindow);
+
+// The program ends without asking (a signal): every modified log is written
+// to its recovery file now, and kept there even if a question still open is
+// answered afterwards.
+void keepUnsavedLogs(QWidget *mainWindow);
+
+// At start, when records of an earlier run are in the folder: asks once;
+// Yes opens one coil window per log with openWindow, No deletes them. A
+// record that cannot be read is reported and kept.
+using CoilWindowOpener = std::function<TfmContura *(QWidget *mainWindow)>;
+void offerRecoveredLogs(QWidget *mainWindow, const CoilWindowOpener &openWindow,
+                        const QString &folder = RecoveryFolder::defaultPath());
+
+} // namespace coil
