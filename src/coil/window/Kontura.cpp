@@ -289,6 +289,8 @@ void TfmContura::appendBlock(const QStringList &lines)
         for (const QString &line : lines)
             RichEdit1->appendLine(line);
     });
+    // The result is what the user looks for, wherever the log was scrolled.
+    RichEdit1->showLastLine();
 }
 
 void TfmContura::runLogCommand(void (ResultsLog::*command)())

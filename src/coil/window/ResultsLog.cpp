@@ -120,6 +120,14 @@ void ResultsLog::appendLine(const QString &text)
     verticalScrollBar()->setValue(scrolled);
 }
 
+void ResultsLog::showLastLine()
+{
+    // The scroll range counts the lines laid out at the end, so its maximum
+    // puts the last line at the bottom of the view.
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
 bool ResultsLog::isModified() const
 {
     return document()->isModified();

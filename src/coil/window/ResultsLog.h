@@ -28,6 +28,9 @@ public:
     // they were. Throws AppError "RichEdit line insertion error" when the line
     // does not fit into the capacity.
     void appendLine(const QString &text);
+    // Scrolls the view to the log's last line (the end of a block just
+    // written); the caret and the selection stay where they were.
+    void showLastLine();
 
     // The document's own modified flag (QPlainTextEdit::modificationChanged
     // reports its changes).
