@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/HelpFile.h"
 
+#include "base/AppInfo.h"
+
 #include "ui/Dialogs.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -11,7 +12,7 @@ namespace ui {
 
 QString helpFilePath(const QString &programDir)
 {
-    return QDir::cleanPath(programDir + QStringLiteral("/Spravka.chm"));
+    return base::programFile(programDir, QStringLiteral("Spravka.chm"));
 }
 
 void openHelpFile(QWidget *parent, const QString &programDir)
