@@ -271,9 +271,10 @@ void TfmMain::closeEvent(QCloseEvent *event)
 void TfmMain::keyPressEvent(QKeyEvent *event)
 {
     // "Рассчитать" is the default button: Enter that no control took presses
-    // it while it is enabled.
+    // it while it is enabled; the keypad's Enter is the same key.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && spSkinButton1->isEnabled()) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier && spSkinButton1->isEnabled()) {
         spSkinButton1->click();
         event->accept();
         return;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QRegularExpression>
@@ -40,9 +41,55 @@ QMessageBox::StandardButton toQtButton(Answer answer)
 
 QFileDialog::Options fileOptions()
 {
-    // No overwrite question of the dialog's own: Save as asks its own.
-    return QFileDialog::DontConfirmOverwrite;
+    // No overwrite question of the dialog's own: Save as asks its own. Qt's
+    // own dialog, which knows of a typed name without an extension.
+    return QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog;
 }
+
+// The extensions of a filter's patterns: "Rich Text Files (*.RTF *.rtf)"
+// gives "RTF", "rtf"; "*.*" gives none.
+QStringList filterExtensions(const QString &filter)
+{
+    static const QRegularExpression patterns(QStringLiteral("\\(([^)]*)\\)$"));
+    QStringList extensions;
+    const QString list = patterns.match(filter).captured(1);
+    for (const QString &pattern : list.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString extension = pattern.mid(2);
+        if (pattern.startsWith(QLatin1String("*.")) && !extension.contains(QLatin1Char('*'))
+            && !extension.contains(QLatin1Char('?')))
+            extensions.append(extension);
+    }
+    return extensions;
+}
+
+class FileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override
+    {
+        // A name typed without an extension in the open dialog means the
+        // file of the selected type: "coil" opens coil.RTF (or coil.rtf).
+        const QStringList chosen = selectedFiles();
+        if (acceptMode() == AcceptOpen && chosen.size() == 1) {
+            const QFileInfo typed(chosen.constFirst());
+            if (!typed.exists() && !typed.fileName().contains(QLatin1Char('.'))) {
+                for (const QString &extension : filterExtensions(selectedNameFilter())) {
+                    if (QFileInfo(typed.filePath() + QLatin1Char('.') + extension).isFile()) {
+                        setDefaultSuffix(extension);
+                        break;
+                    }
+                }
+            }
+        }
+        QFileDialog::accept();
+        // Kept for selectedFiles() once accepted; a name refused starts afresh.
+        if (isVisible())
+            setDefaultSuffix(QString());
+    }
+};
 
 FileChoice runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
 {
@@ -50,7 +97,7 @@ FileChoice runFileDialog(QWidget *parent, const FileRequest &request, QFileDialo
     for (const QString &filter : request.filters)
         shownFilters.append(filterMatchingBothCases(filter));
 
-    QFileDialog dialog(parent, request.caption, request.directory);
+    FileDialog dialog(parent, request.caption, request.directory);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

@@ -5,13 +5,49 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
 #include <QPushButton>
+#include <limits>
 
 namespace ui {
+namespace {
+
+// The font with the name of its style in the font database ("Regular",
+// "Bold Italic"). Given none, the dialog looks for the style by a name built
+// from the weight and slant, in Qt's translation ("Обычный"); no database
+// style has that name, and the dialog would open on its first style, so that
+// OK unchanged would change the font.
+QFont withDatabaseStyle(QFont font)
+{
+    if (!font.styleName().isEmpty())
+        return font;
+    const QString family = font.family();
+    const int stretch = font.stretch() == QFont::AnyStretch ? QFont::Unstretched : font.stretch();
+    QString best;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (const QString &style : QFontDatabase::styles(family)) {
+        const QFont candidate = QFontDatabase::font(family, style, 10);
+        const int candidateStretch =
+            candidate.stretch() == QFont::AnyStretch ? QFont::Unstretched : candidate.stretch();
+        // The slant matters most, then the weight, then the width.
+        const int distance = (candidate.style() == font.style() ? 0 : 100000)
+                           + qAbs(candidate.weight() - font.weight()) * 10
+                           + qAbs(candidateStretch - stretch);
+        if (distance < bestDistance) {
+            best = style;
+            bestDistance = distance;
+        }
+    }
+    if (!best.isEmpty())
+        font.setStyleName(best);
+    return font;
+}
+
+} // namespace
 
 FontColourDialog::FontColourDialog(const FontChoice &initial, QWidget *parent)
     : QFontDialog(parent)
@@ -19,7 +55,7 @@ FontColourDialog::FontColourDialog(const FontChoice &initial, QWidget *parent)
 {
     // Qt's own dialog: a desktop's native one could not take the button.
     setOption(QFontDialog::DontUseNativeDialog);
-    setCurrentFont(initial.font);
+    setCurrentFont(withDatabaseStyle(initial.font));
 
     describeControl(m_colourButton, QStringLiteral("colourButton"), QStringLiteral("Цвет"),
                     QStringLiteral("Цвет текста"));

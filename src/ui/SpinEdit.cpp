@@ -3,6 +3,7 @@
 
 #include "ui/Dialogs.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -119,7 +120,9 @@ void SpinEdit::keyPressEvent(QKeyEvent *event)
     // pastes); Ctrl+Alt is AltGr and types printable characters.
     const Qt::KeyboardModifiers mods = event->modifiers();
     const bool controlCharacter = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
-    const QString text = controlCharacter ? QString() : event->text();
+    const QString typed = controlCharacter ? QString() : event->text();
+    const QLocale locale;
+    const QString text = spinTypedText(typed, m_kind, decimalPoint(), locale.groupSeparator());
     for (const QChar c : text) {
         if (!isSpinCharAccepted(c, m_kind, decimalPoint())) {
             dialogs().beep();
@@ -127,7 +130,35 @@ void SpinEdit::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
-    QAbstractSpinBox::keyPressEvent(event);
+    if (text == typed) {
+        QAbstractSpinBox::keyPressEvent(event);
+        return;
+    }
+    // The point or comma typed in place of the separator enters the separator.
+    QKeyEvent separator(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                        event->nativeVirtualKey(), event->nativeModifiers(), text,
+                        event->isAutoRepeat(), quint16(event->count()), event->device());
+    QAbstractSpinBox::keyPressEvent(&separator);
+    event->setAccepted(separator.isAccepted());
+}
+
+void SpinEdit::focusInEvent(QFocusEvent *event)
+{
+    QAbstractSpinBox::focusInEvent(event);
+    // Reached from the keyboard, the box is ready to be typed over, whatever
+    // the path: Tab, an access key, or a tab page shown by Ctrl+Tab or
+    // Ctrl+PageDown, which hands the focus on as the program's own move. A
+    // click places the caret, and a window coming back keeps what it had.
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        selectAll();
+        break;
+    default:
+        break;
+    }
 }
 
 void SpinEdit::mousePressEvent(QMouseEvent *event)

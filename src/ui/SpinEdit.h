@@ -50,6 +50,7 @@ protected:
     QValidator::State validate(QString &input, int &pos) const override;
     void initStyleOption(QStyleOptionSpinBox *option) const override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;

@@ -32,6 +32,8 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -498,6 +500,10 @@ private slots:
         QTest::newRow("Enter in a turns box") << 1 << "SpinEdit2" << enter << "Число витков = 12,0 шт.";
         QTest::newRow("keypad Enter in a wire box") << 2 << "SkinEdit2" << int(Qt::Key_Enter)
                                                     << "Индуктивность = 0,100 мкГн";
+        QTest::newRow("keypad Enter on the tab strip") << 1 << "PageControl1" << int(Qt::Key_Enter)
+                                                       << "Число витков = 12,0 шт.";
+        QTest::newRow("keypad Enter on the winding type") << 0 << "RadioGroup1_item0" << int(Qt::Key_Enter)
+                                                          << "Индуктивность = 18,349 мкГн";
         QTest::newRow("Enter on the winding type") << 0 << "RadioGroup1_item0" << enter
                                                    << "Индуктивность = 18,349 мкГн";
         QTest::newRow("Enter on the tab strip") << 1 << "PageControl1" << enter
@@ -532,7 +538,9 @@ private slots:
         target->setFocus();
         QVERIFY(QApplication::focusWidget());
 
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        // The keypad's Enter comes with the keypad modifier, as from a real keyboard.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 
         if (expectedResult.isEmpty()) {
             QCOMPARE(window->RichEdit1->toPlainText(), QStringLiteral("\n"));
@@ -541,6 +549,78 @@ private slots:
                      qPrintable(window->RichEdit1->toPlainText()));
             QCOMPARE(blockNumbers(*window), QList<int>{1});
         }
+    }
+
+    void tabKeysLeaveTheBoxReadyToTypeOver_data()
+    {
+        QTest::addColumn<int>("fromTab");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("toTab");
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+Tab") << 0 << int(Qt::Key_Tab) << ctrl << 1;
+        QTest::newRow("Ctrl+PageDown") << 0 << int(Qt::Key_PageDown) << ctrl << 1;
+        QTest::newRow("Ctrl+Shift+Tab") << 2 << int(Qt::Key_Backtab) << int(ctrl | Qt::ShiftModifier) << 1;
+        QTest::newRow("Ctrl+PageUp") << 2 << int(Qt::Key_PageUp) << ctrl << 1;
+        QTest::newRow("Ctrl+PageDown to the wire") << 1 << int(Qt::Key_PageDown) << ctrl << 2;
+    }
+    void tabKeysLeaveTheBoxReadyToTypeOver()
+    {
+        QFETCH(int, fromTab);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, toTab);
+
+        auto window = makeWindow();
+        window->PageControl1->setCurrentIndex(fromTab);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const QList<QWidget *> fromBoxes = fromTab == 0 ? window->Tab1->focusOrder()
+                                         : fromTab == 1 ? window->Tab2->focusOrder()
+                                                        : window->Tab3->focusOrder();
+        fromBoxes.constLast()->setFocus();
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(window->PageControl1->currentIndex(), toTab);
+        auto *box = qobject_cast<ui::SpinEdit *>(QApplication::focusWidget());
+        QVERIFY(box);
+        QVERIFY(window->PageControl1->currentWidget()->isAncestorOf(box));
+        QTest::keyClick(box, Qt::Key_2);
+
+        QCOMPARE(box->text(), QStringLiteral("2"));
+        QVERIFY(box->value() == 2);
+    }
+
+    void resultStaysInSight()
+    {
+        auto window = makeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        coil::ResultsLog *log = window->RichEdit1;
+        log->setPlainText(QStringLiteral("заметка"));
+        QTextCursor caret(log->document());
+        caret.setPosition(1);
+        caret.setPosition(4, QTextCursor::KeepAnchor);
+        log->setTextCursor(caret);
+
+        for (int i = 0; i < 40; ++i)
+            calculate(*window, 2, {10, 1});
+
+        QCOMPARE(blockNumbers(*window).size(), 40);
+        QCOMPARE(log->textCursor().anchor(), 1);
+        QCOMPARE(log->textCursor().position(), 4);
+        QVERIFY(window->ScrollBar1->maximum() > 0);
+        QCOMPARE(window->ScrollBar1->value(), window->ScrollBar1->maximum());
+        QCOMPARE(log->verticalScrollBar()->value(), window->ScrollBar1->value());
+        // The last block's result line lies inside the view.
+        const QTextCursor result = log->document()->find(QStringLiteral("Индуктивность = "),
+                                                         log->document()->characterCount(),
+                                                         QTextDocument::FindBackward);
+        QVERIFY(!result.isNull());
+        const QRect shown = log->cursorRect(result);
+        QVERIFY2(log->viewport()->rect().contains(shown),
+                 qPrintable(QStringLiteral("line at %1..%2, view 0..%3")
+                                .arg(shown.top()).arg(shown.bottom()).arg(log->viewport()->height())));
     }
 
     void editKeysInSpinBoxActOnTheLog()

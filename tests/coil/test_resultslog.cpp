@@ -270,6 +270,50 @@ private slots:
         QCOMPARE(probe.charFormat().fontWeight(), int(QFont::Bold));
     }
 
+    void pastesRichTextOnly_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("capacity");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("boldAfterA");  // the character after "a"
+        QTest::addColumn<int>("beeps");
+        const QByteArray html = "<p>a<b>B</b>c</p>";
+        const QByteArray rtf = "{\\rtf1 a{\\b B}c}";
+        QTest::newRow("html only") << "text/html" << html << 100 << "[aBc]" << true << 0;
+        QTest::newRow("rtf only") << "text/rtf" << rtf << 100 << "[aBc]" << true << 0;
+        QTest::newRow("rtf under its other name") << "application/rtf" << rtf << 100 << "[aBc]" << true << 0;
+        QTest::newRow("rtf beyond the room: what fits, plain")
+            << "text/rtf" << rtf << 4 << "[aB]" << false << 1;
+    }
+    void pastesRichTextOnly()
+    {
+        QFETCH(QString, type);
+        QFETCH(QByteArray, data);
+        QFETCH(int, capacity);
+        QFETCH(QString, text);
+        QFETCH(bool, boldAfterA);
+        QFETCH(int, beeps);
+        FakeDialogs fake;
+        ResultsLog log;
+        log.setCapacity(capacity);
+        log.setPlainText(QStringLiteral("[]"));
+        placeCaret(log, 1, 1);
+        auto *mime = new QMimeData;
+        mime->setData(type, data);
+        QGuiApplication::clipboard()->setMimeData(mime);
+        QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasText());
+
+        log.pasteClipboard();
+
+        QCOMPARE(log.toPlainText(), text);
+        QCOMPARE(log.textCursor().position(), text.size() - 1);
+        QTextCursor probe(log.document());
+        probe.setPosition(3);
+        QCOMPARE(probe.charFormat().fontWeight() == QFont::Bold, boldAfterA);
+        QCOMPARE(fake.beeps, beeps);
+    }
+
     void capacityRefusesTypingAndPasting_data()
     {
         QTest::addColumn<QString>("input");

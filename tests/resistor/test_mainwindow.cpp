@@ -276,6 +276,10 @@ private slots:
             << QStringList{"белый", "белый", "чёрный", "белый"} << "99  ГОм" << "  ± 5%";
         QTest::newRow("99999999 КОм five bands, enter") << "ru_RU" << "99999999" << 0 << 2 << "enter"
             << QStringList{"белый", "белый", "белый", "серый"} << "99,9  ГОм" << "  ± 5%";
+        QTest::newRow("47 КОм, keypad enter") << "ru_RU" << "47" << 0 << 1 << "keypad enter"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "оранжевый"} << "47  КОм" << "  ± 5%";
+        QTest::newRow("4799 Ом, keypad enter in a band list") << "ru_RU" << "4799" << 1 << 1 << "keypad enter in a list"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 5%";
         QTest::newRow("4799 Ом point locale, button") << "en_US" << "4799" << 1 << 1 << "button"
             << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4.7  КОм" << "  ± 5%";
     }
@@ -305,7 +309,12 @@ private slots:
             QTest::mouseClick(calculate, Qt::LeftButton);
         else if (trigger == "enter")
             QTest::keyClick(spin, Qt::Key_Return);
-        else
+        else if (trigger == "keypad enter")
+            QTest::keyClick(spin, Qt::Key_Enter, Qt::KeypadModifier);
+        else if (trigger == "keypad enter in a list") {
+            list(4)->setFocus();
+            QTest::keyClick(list(4), Qt::Key_Enter, Qt::KeypadModifier);
+        } else
             QTest::keyClick(spin, Qt::Key_F2);
 
         QCOMPARE(list(1)->currentText(), bands.at(0));

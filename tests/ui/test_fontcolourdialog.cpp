@@ -4,8 +4,10 @@
 #include "ui/FontColourDialog.h"
 
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 class TestFontColourDialog : public QObject
 {
@@ -40,6 +42,40 @@ private slots:
         QCOMPARE(choice.color, QColor(Qt::blue));
         QCOMPARE(choice.font.family(), family);
         QCOMPARE(choice.font.pointSize(), pointSize);
+    }
+
+    // Qt's Russian texts name the styles otherwise than the font database
+    // does; the dialog must still open on the font's own weight and slant.
+    void opensOnTheFontsOwnStyle_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("serif, regular") << "Liberation Serif" << int(QFont::Normal) << false;
+        QTest::newRow("serif, bold italic") << "Liberation Serif" << int(QFont::Bold) << true;
+        QTest::newRow("sans, bold") << "DejaVu Sans" << int(QFont::Bold) << false;
+        QTest::newRow("sans, regular") << "DejaVu Sans" << int(QFont::Normal) << false;
+    }
+    void opensOnTheFontsOwnStyle()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, weight);
+        QFETCH(bool, italic);
+        if (!QFontDatabase::families().contains(family))
+            QSKIP("the font is not installed");
+        QTranslator russian;
+        if (!russian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QSKIP("Qt's Russian translation is not installed");
+        QCoreApplication::installTranslator(&russian);
+
+        QFont font(family, 6, weight, italic);
+        ui::FontColourDialog dialog({font, QColor(Qt::black)});
+        QCoreApplication::removeTranslator(&russian);
+
+        QCOMPARE(dialog.currentFont().family(), family);
+        QCOMPARE(dialog.currentFont().pointSize(), 6);
+        QCOMPARE(int(dialog.currentFont().weight()), weight);
+        QCOMPARE(dialog.currentFont().italic(), italic);
     }
 };
 

@@ -7,14 +7,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 Q_DECLARE_METATYPE(ui::SpinKind)
@@ -120,7 +123,7 @@ private slots:
         QTest::newRow("decimal comma: trailing separator") << decimal << 1 << "ru_RU" << 7 << "12," << "12" << "12," << 2 << 0;
         QTest::newRow("decimal comma: separator first") << decimal << 1 << "ru_RU" << 7 << ",5" << "7" << ",5" << 0 << 0;
         QTest::newRow("decimal comma: two separators") << decimal << 2 << "ru_RU" << 7 << "1,2,5" << "1.2" << "1,2,5" << 2 << 0;
-        QTest::newRow("decimal comma: point refused") << decimal << 1 << "ru_RU" << 7 << "1.5" << "15" << "15" << 2 << 1;
+        QTest::newRow("decimal comma: point enters the comma") << decimal << 1 << "ru_RU" << 7 << "1.5" << "1.5" << "1,5" << 2 << 0;
         QTest::newRow("decimal comma: above the bound") << decimal << 2 << "ru_RU" << 7 << "1000,5" << "1000" << "1000,00" << 4 << 0;
         QTest::newRow("decimal point: full precision") << decimal << 1 << "en_US" << 7 << "2.75" << "2.75" << "2.75" << 3 << 0;
         QTest::newRow("decimal point: comma refused") << decimal << 1 << "en_US" << 7 << "2,5" << "25" << "25" << 2 << 1;
@@ -149,6 +152,125 @@ private slots:
         QCOMPARE(m_spin->text(), text);
         QCOMPARE(changes.size(), notifications);
         QCOMPARE(m_dialogs->beeps, beeps);
+    }
+
+    void separatorKeys_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<ui::SpinKind>("kind");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<QString>("text");  // after "0", the key, "5"
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("beeps");
+
+        const auto whole = ui::SpinKind::WholeNumber;
+        const auto decimal = ui::SpinKind::Decimal;
+        const int point = Qt::Key_Period;
+        const int comma = Qt::Key_Comma;
+        QTest::newRow("ru, decimal: point") << "ru_RU" << decimal << point << false << "0,5" << "0.5" << 0;
+        QTest::newRow("ru, decimal: comma") << "ru_RU" << decimal << comma << false << "0,5" << "0.5" << 0;
+        QTest::newRow("ru, decimal: keypad point") << "ru_RU" << decimal << point << true << "0,5" << "0.5" << 0;
+        QTest::newRow("ru, decimal: keypad comma") << "ru_RU" << decimal << comma << true << "0,5" << "0.5" << 0;
+        QTest::newRow("en, decimal: point") << "en_US" << decimal << point << false << "0.5" << "0.5" << 0;
+        QTest::newRow("en, decimal: keypad point") << "en_US" << decimal << point << true << "0.5" << "0.5" << 0;
+        QTest::newRow("en, decimal: comma groups thousands") << "en_US" << decimal << comma << false << "05" << "5" << 1;
+        QTest::newRow("de, decimal: point groups thousands") << "de_DE" << decimal << point << true << "05" << "5" << 1;
+        QTest::newRow("de, decimal: comma") << "de_DE" << decimal << comma << false << "0,5" << "0.5" << 0;
+        QTest::newRow("ru, whole: point") << "ru_RU" << whole << point << false << "05" << "5" << 1;
+        QTest::newRow("ru, whole: keypad comma") << "ru_RU" << whole << comma << true << "05" << "5" << 1;
+        QTest::newRow("en, whole: keypad point") << "en_US" << whole << point << true << "05" << "5" << 1;
+    }
+    void separatorKeys()
+    {
+        QFETCH(QString, locale);
+        QFETCH(ui::SpinKind, kind);
+        QFETCH(int, key);
+        QFETCH(bool, keypad);
+        QFETCH(QString, text);
+        QFETCH(QString, value);
+        QFETCH(int, beeps);
+
+        QLocale::setDefault(QLocale(locale));
+        makeBox(kind, 2, 7);
+        m_spin->selectAll();
+        QTest::keyClick(m_spin, Qt::Key_0);
+        QTest::keyClick(m_spin, Qt::Key(key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(m_spin, Qt::Key_5);
+
+        QCOMPARE(m_spin->text(), text);
+        QVERIFY2(m_spin->value() == numbers::longDouble(value),
+                 qPrintable(QString::number(double(m_spin->value()))));
+        QCOMPARE(m_dialogs->beeps, beeps);
+    }
+
+    void keyboardFocusSelectsTheText_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("selected");
+        QTest::newRow("Tab") << "tab" << true;
+        QTest::newRow("Shift+Tab") << "backtab" << true;
+        QTest::newRow("access key") << "access key" << true;
+        QTest::newRow("shown page hands the focus on") << "page" << true;
+        QTest::newRow("a click places the caret") << "click" << false;
+    }
+    void keyboardFocusSelectsTheText()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, selected);
+
+        QWidget form;
+        auto *before = new QLineEdit(&form);
+        auto *caption = new QLabel(QStringLiteral("Длина &1"), &form);
+        auto *pages = new QStackedWidget(&form);
+        auto *first = new QLineEdit;
+        auto *page = new QWidget;
+        auto *spin = new ProbedSpinEdit;
+        spin->setParent(page);
+        spin->setKind(ui::SpinKind::Decimal);
+        spin->setDecimals(1);
+        spin->setRange(0, 1000);
+        spin->resize(100, 26);
+        pages->addWidget(first);
+        pages->addWidget(page);
+        auto *after = new QLineEdit(&form);
+        caption->setBuddy(spin);
+        auto *column = new QVBoxLayout(&form);
+        for (QWidget *w : {static_cast<QWidget *>(before), static_cast<QWidget *>(caption),
+                           static_cast<QWidget *>(pages), static_cast<QWidget *>(after)})
+            column->addWidget(w);
+        QWidget::setTabOrder(before, first);
+        QWidget::setTabOrder(first, spin);
+        QWidget::setTabOrder(spin, after);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+
+        if (path == "page") {
+            first->setFocus();
+            pages->setCurrentIndex(1);
+        } else {
+            pages->setCurrentIndex(1);
+            if (path == "tab") {
+                before->setFocus();
+                QTest::keyClick(before, Qt::Key_Tab);
+            } else if (path == "backtab") {
+                after->setFocus();
+                QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
+            } else if (path == "access key") {
+                before->setFocus();
+                QTest::keyClick(before, Qt::Key_1, Qt::AltModifier);
+            } else {
+                before->setFocus();
+                QTest::mouseClick(spin->edit(), Qt::LeftButton, {}, QPoint(4, spin->edit()->height() / 2));
+            }
+        }
+        QCOMPARE(QApplication::focusWidget(), spin);
+        QCOMPARE(spin->edit()->hasSelectedText(), selected);
+        if (selected) {
+            QTest::keyClick(spin, Qt::Key_2);
+            QCOMPARE(spin->text(), QString("2"));
+            QVERIFY(spin->value() == 2);
+        }
     }
 
     void enterIsLeftToTheWindow()

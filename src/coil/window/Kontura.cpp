@@ -285,6 +285,8 @@ void TfmContura::appendBlock(const QStringList &lines)
         for (const QString &line : lines)
             RichEdit1->appendLine(line);
     });
+    // The result is what the user looks for, wherever the log was scrolled.
+    RichEdit1->showLastLine();
     // A result is worth keeping at once, not after the usual wait.
     m_recovery->writeNow();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/window/PictureTabWidget.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
@@ -81,6 +82,18 @@ PictureTabWidget::PictureTabWidget(int stripHeight, const QSize &pictureSize, QW
 int PictureTabWidget::addPictureTab(QWidget *page, const QIcon &picture)
 {
     return addTab(page, picture, QString());
+}
+
+void PictureTabWidget::keyPressEvent(QKeyEvent *event)
+{
+    const bool page = event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp;
+    if (!page || (event->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier || count() < 2) {
+        QTabWidget::keyPressEvent(event);
+        return;
+    }
+    const int step = event->key() == Qt::Key_PageDown ? 1 : -1;
+    setCurrentIndex((currentIndex() + step + count()) % count());
+    event->accept();
 }
 
 } // namespace coil

@@ -14,6 +14,11 @@ public:
     PictureTabWidget(int stripHeight, const QSize &pictureSize, QWidget *parent = nullptr);
 
     int addPictureTab(QWidget *page, const QIcon &picture);
+
+protected:
+    // Ctrl+PageDown and Ctrl+PageUp turn to the next and the previous tab,
+    // as Ctrl+Tab and Ctrl+Shift+Tab do.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace coil

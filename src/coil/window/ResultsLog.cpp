@@ -8,6 +8,7 @@
 #include "coil/LogFileNames.h"
 #include "coil/LogLines.h"
 #include "richtext/LogFileFormat.h"
+#include "richtext/PastedText.h"
 #include "ui/Dialogs.h"
 
 #include <QKeyEvent>
@@ -65,6 +66,23 @@ int charactersTyped(const QKeyEvent *event)
     return int(text.size());
 }
 
+// The rich text of clipboard data that offers no plain text: RTF, else HTML.
+QTextDocumentFragment richFragment(const QMimeData *source)
+{
+    if (!source)
+        return {};
+    for (const QString &type : {QStringLiteral("text/rtf"), QStringLiteral("application/rtf")}) {
+        if (source->hasFormat(type)) {
+            const QTextDocumentFragment fragment = richtext::pastedRtf(source->data(type));
+            if (!fragment.isEmpty())
+                return fragment;
+        }
+    }
+    if (source->hasHtml())
+        return richtext::pastedHtml(source->html());
+    return {};
+}
+
 } // namespace
 
 ResultsLog::ResultsLog(QWidget *parent)
@@ -119,6 +137,14 @@ void ResultsLog::appendLine(const QString &text)
         setTextCursor(after);
     }
     verticalScrollBar()->setValue(scrolled);
+}
+
+void ResultsLog::showLastLine()
+{
+    // The scroll range counts the lines laid out at the end, so its maximum
+    // puts the last line at the bottom of the view.
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 bool ResultsLog::isModified() const
@@ -344,6 +370,13 @@ QMimeData *ResultsLog::createMimeDataFromSelection() const
     return mime;
 }
 
+bool ResultsLog::canInsertFromMimeData(const QMimeData *source) const
+{
+    return QPlainTextEdit::canInsertFromMimeData(source) || source->hasHtml()
+           || source->hasFormat(QStringLiteral("text/rtf"))
+           || source->hasFormat(QStringLiteral("application/rtf"));
+}
+
 void ResultsLog::insertFromMimeData(const QMimeData *source)
 {
     if (isReadOnly() || !source)
@@ -359,7 +392,16 @@ void ResultsLog::insertFromMimeData(const QMimeData *source)
             return;
         }
     }
-    QString text = source->text();
+    // Some programs offer only rich text: its text goes in, with the
+    // character formats a log keeps.
+    const QTextDocumentFragment rich = source->hasText() ? QTextDocumentFragment() : richFragment(source);
+    if (!rich.isEmpty() && rich.toPlainText().size() <= room) {
+        cursor.insertFragment(rich);
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        return;
+    }
+    QString text = source->hasText() ? source->text() : rich.toPlainText();
     if (text.size() > room) {
         // Like typing, the log takes what fits and refuses the rest.
         text.truncate(room);

@@ -28,6 +28,9 @@ public:
     // they were. Throws AppError "RichEdit line insertion error" when the line
     // does not fit into the capacity.
     void appendLine(const QString &text);
+    // Scrolls the view to the log's last line (the end of a block just
+    // written); the caret and the selection stay where they were.
+    void showLastLine();
 
     // The document's own modified flag (QPlainTextEdit::modificationChanged
     // reports its changes).
@@ -104,6 +107,7 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
