@@ -4,14 +4,24 @@
 // page, from its top left corner with no margins of its own.
 
 #include <QColor>
+#include <QList>
 
 class QPrinter;
 class QTextDocument;
 
 namespace coil {
 
+// The pages to print, 1-based and in printing order, for a document of
+// pageCount pages: the range asked for (all pages when none), in reverse
+// for last page first, and copies times over, each copy whole when
+// collated, each page repeated in place otherwise.
+QList<int> pagesToPrint(int pageCount, int fromPage, int toPage, int copies, bool collate,
+                        bool lastPageFirst);
+
 // Text without a colour of its own prints in textColor (black when invalid).
-// Throws AppError when the printer cannot be used.
+// Honours the printer's page range, page order, copies and collation; copies
+// that the printer makes itself are printed once. Throws AppError when the
+// printer cannot be used.
 void printLogDocument(const QTextDocument &document, QPrinter *printer,
                       const QColor &textColor = QColor());
 
