@@ -25,16 +25,15 @@ bool isInstalledFolder(const QString &folder)
     return QFileInfo(dir.filePath(QStringLiteral("bin"))).isDir();
 }
 
-bool isPortableFolder(const QString &executablePath)
+bool isPortableFolder(const QString &folder)
 {
-    const QString folder = QFileInfo(executablePath).absolutePath();
     return !isInstalledFolder(folder) && folderWritable(folder);
 }
 
-QString fileDialogStartFolder(const QString &executablePath)
+QString fileDialogStartFolder(const QString &programFolder)
 {
-    if (isPortableFolder(executablePath))
-        return QFileInfo(executablePath).absolutePath() + QLatin1Char('/');
+    if (isPortableFolder(programFolder))
+        return QDir::cleanPath(programFolder) + QLatin1Char('/');
     // The documents folder is the home folder itself when the user has none.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
@@ -44,7 +43,7 @@ QString fileDialogStartFolder(const QString &executablePath)
 
 QString fileDialogStartFolder()
 {
-    return fileDialogStartFolder(QCoreApplication::applicationFilePath());
+    return fileDialogStartFolder(QCoreApplication::applicationDirPath());
 }
 
 } // namespace settings

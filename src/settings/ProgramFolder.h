@@ -17,15 +17,15 @@ bool folderWritable(const QString &folder);
 // "cmake --install" lay it out.
 bool isInstalledFolder(const QString &folder);
 
-// True when the executable's folder is a portable one, where the program
-// keeps its settings and starts its file dialogs: not an installed copy's,
-// and writable.
-bool isPortableFolder(const QString &executablePath);
+// True when the program's folder is a portable one, where the program keeps
+// its settings and starts its file dialogs: not an installed copy's, and
+// writable.
+bool isPortableFolder(const QString &folder);
 
-// Where the file dialogs start: the executable's folder when it is
-// portable, otherwise the user's documents folder, or the home folder when
-// there is none.
-QString fileDialogStartFolder(const QString &executablePath);
+// Where the file dialogs start, with a trailing separator: the program's
+// folder when it is portable, otherwise the user's documents folder, or the
+// home folder when there is none.
+QString fileDialogStartFolder(const QString &programFolder);
 
 // fileDialogStartFolder() of the running executable.
 QString fileDialogStartFolder();

@@ -20,7 +20,7 @@ QString iniPathFor(const QString &executablePath)
 
 QString settingsFilePath(const QString &executablePath)
 {
-    if (isPortableFolder(executablePath))
+    if (isPortableFolder(QFileInfo(executablePath).absolutePath()))
         return iniPathFor(executablePath);
     // Installed (under /usr, say), or where the user cannot write: the
     // user's own configuration folder.

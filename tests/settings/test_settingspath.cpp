@@ -127,25 +127,24 @@ void TestSettingsPath::whereTheFileGoes()
 
 void TestSettingsPath::dialogStartFolder_data()
 {
-    QTest::addColumn<QString>("executable");  // below the temporary folder
+    QTest::addColumn<QString>("program");     // the program's folder, below the temporary one
     QTest::addColumn<QStringList>("folders");  // made below it
     QTest::addColumn<QString>("expected");    // below it, with a trailing separator
 
-    QTest::newRow("portable folder") << "portable/bandimor" << QStringList{"portable", "home/Documents"}
+    QTest::newRow("portable folder") << "portable" << QStringList{"portable", "home/Documents"}
                                      << "portable/";
-    QTest::newRow("installed copy") << "usr/lib/bandimor/bandimor"
+    QTest::newRow("installed copy") << "usr/lib/bandimor/"
                                     << QStringList{"usr/bin", "usr/lib/bandimor", "home/Documents"}
                                     << "home/Documents/";
-    QTest::newRow("installed, no documents folder") << "usr/lib/bandimor/bandimor"
+    QTest::newRow("installed, no documents folder") << "usr/lib/bandimor"
                                                     << QStringList{"usr/bin", "usr/lib/bandimor", "home"}
                                                     << "home/";
-    QTest::newRow("folder missing") << "missing/bandimor" << QStringList{"home/Documents"}
-                                    << "home/Documents/";
+    QTest::newRow("folder missing") << "missing" << QStringList{"home/Documents"} << "home/Documents/";
 }
 
 void TestSettingsPath::dialogStartFolder()
 {
-    QFETCH(QString, executable);
+    QFETCH(QString, program);
     QFETCH(QStringList, folders);
     QFETCH(QString, expected);
     QTemporaryDir dir;
@@ -155,7 +154,7 @@ void TestSettingsPath::dialogStartFolder()
     // No user-dirs.dirs there: the documents folder is ~/Documents.
     const EnvironmentValue config("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")));
 
-    QCOMPARE(settings::fileDialogStartFolder(dir.filePath(executable)), dir.filePath(expected));
+    QCOMPARE(settings::fileDialogStartFolder(dir.filePath(program)), dir.filePath(expected));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsPath)
