@@ -102,37 +102,47 @@ TfmAbout::TfmAbout(QWidget *owner)
     ui::setAccessibleTexts(spSkinButton1, buttonCaption(), QStringLiteral("Закрыть окно о программе"));
     connect(spSkinButton1, &QPushButton::clicked, this, &TfmAbout::spSkinButton1Click);
 
-    Label2 = new QLabel(greeting(), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->move(8, 200);
-    Label2->adjustSize();
-    ui::setAccessibleTexts(Label2, greeting(), QStringLiteral("Приветствие"));
-
-    Label4 = new QLabel(QStringLiteral("E-mail:"), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->move(8, 216);
-    Label4->adjustSize();
-    ui::setAccessibleTexts(Label4, QStringLiteral("E-mail:"), QStringLiteral("Адрес для писем о программе"));
-
-    spSkinLinkLabel1 = new LinkLabel(mailAddress(), this);
-    spSkinLinkLabel1->setObjectName(QStringLiteral("spSkinLinkLabel1"));
-    QFont linkFont = ui::pixelFont(QStringLiteral("Arial"), 14);
-    linkFont.setUnderline(true);
-    spSkinLinkLabel1->setFont(linkFont);
-    spSkinLinkLabel1->setAlignment(Qt::AlignCenter);
-    spSkinLinkLabel1->setGeometry(48, 216, 128, 14);
-    ui::setAccessibleTexts(spSkinLinkLabel1, mailAddress(), QStringLiteral("Написать письмо с замечаниями по программе"));
-    connect(spSkinLinkLabel1, &LinkLabel::clicked, this, &TfmAbout::spSkinLinkLabel1Click);
-
-    Label3 = new QLabel(originLine(), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setFont(ui::pixelFont(QStringLiteral("Times New Roman"), 11));
-    Label3->setGeometry(208, 224, 85, 14);
-    ui::setAccessibleTexts(Label3, originLine(), QStringLiteral("Происхождение программы"));
+    buildLabels();
 
     // Only the button takes the focus, so it is first in the tab order.
     spSkinButton1->setFocus();
     centreOnScreen();
+}
+
+void TfmAbout::buildLabels()
+{
+    using namespace app::about;
+    // A label without a width sizes itself to its text.
+    const auto label = [&](QLabel *item, const QString &name, const QString &description,
+                           const QRect &place) {
+        item->setObjectName(name);
+        if (place.width() > 0) {
+            item->setGeometry(place);
+        } else {
+            item->move(place.topLeft());
+            item->adjustSize();
+        }
+        ui::setAccessibleTexts(item, item->text(), description);
+        return item;
+    };
+    Label2 = label(new QLabel(greeting(), this), QStringLiteral("Label2"), QStringLiteral("Приветствие"),
+                   QRect(8, 200, 0, 0));
+    Label4 = label(new QLabel(QStringLiteral("E-mail:"), this), QStringLiteral("Label4"),
+                   QStringLiteral("Адрес для писем о программе"), QRect(8, 216, 0, 0));
+
+    spSkinLinkLabel1 = new LinkLabel(mailAddress(), this);
+    QFont linkFont = ui::pixelFont(QStringLiteral("Arial"), 14);
+    linkFont.setUnderline(true);
+    spSkinLinkLabel1->setFont(linkFont);
+    spSkinLinkLabel1->setAlignment(Qt::AlignCenter);
+    label(spSkinLinkLabel1, QStringLiteral("spSkinLinkLabel1"),
+          QStringLiteral("Написать письмо с замечаниями по программе"), QRect(48, 216, 128, 14));
+    connect(spSkinLinkLabel1, &LinkLabel::clicked, this, &TfmAbout::spSkinLinkLabel1Click);
+
+    Label3 = new QLabel(originLine(), this);
+    Label3->setFont(ui::pixelFont(QStringLiteral("Times New Roman"), 11));
+    label(Label3, QStringLiteral("Label3"), QStringLiteral("Происхождение программы"),
+          QRect(208, 224, 85, 14));
 }
 
 int TfmAbout::showModal(QWidget *owner)

@@ -62,6 +62,7 @@ private slots:
     void spSkinLinkLabel1Click();
 
 private:
+    void buildLabels();
     void centreOnScreen();
     void centreAgainIfFrameChanged();
     void restoreFromMinimised();

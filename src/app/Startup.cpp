@@ -14,7 +14,7 @@ namespace app {
 
 StartupSettings StartupSettings::forProgram()
 {
-    return {base::applicationTitle(), base::executableDir() + QStringLiteral("splash.bmp"),
+    return {base::applicationTitle(), base::programFile(base::executableDir(), QStringLiteral("splash.bmp")),
             defaultLockDirectory()};
 }
 

@@ -2,6 +2,7 @@
 #include "base/AppInfo.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace base {
 
@@ -28,6 +29,11 @@ QString mainWindowCaption()
 QString executableDir()
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+QString programFile(const QString &programDir, const QString &relativePath)
+{
+    return QDir::cleanPath(QDir(programDir).filePath(relativePath));
 }
 
 QString errorBoxText(const QString &text)

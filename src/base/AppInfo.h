@@ -16,6 +16,9 @@ QString mainWindowCaption();         // "Bandimor v 1.7"
 
 // The folder of the running executable, ending with a path separator.
 QString executableDir();
+// A file in the program's folder (or in a folder below it): programFile(dir,
+// "Images/vitki.bmp"), with one separator between the two whatever dir ends with.
+QString programFile(const QString &programDir, const QString &relativePath);
 
 // The text of the general error box: a full stop is added when the last
 // character sorts after "." (letters and digits do, "!" and "." do not).

@@ -5,6 +5,7 @@
 #include "pictures/Icons.h"
 #include "resistor/ColourCode.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsTable.h"
 #include "ui/ComboBox.h"
 #include "ui/CommandGuard.h"
 #include "ui/Dialogs.h"
@@ -28,7 +29,6 @@
 namespace {
 
 const ui::PositionKeys positionKeys{QStringLiteral("MaTop"), QStringLiteral("MaLeft")};
-const QString settingsSection = QStringLiteral("Settings");
 
 } // namespace
 
@@ -106,16 +106,27 @@ void TfmMain::FormClose()
     ui::runCommand(this, [this] { WriteParams(); });
 }
 
+settings::SettingsTable TfmMain::settingsTable()
+{
+    using settings::SettingsSection;
+    settings::SettingsTable table;
+    table.boolean(SettingsSection, QStringLiteral("Hints"),
+                  {[this] { return N2->isChecked(); }, [this](bool on) { N2->setChecked(on); }});
+    table.integer(SettingsSection, QStringLiteral("TipSoprotki"),
+                  {[this] { return spSkinRadioGroup1->itemIndex(); },
+                   [this](int index) { spSkinRadioGroup1->setItemIndex(index); }});
+    table.integer(SettingsSection, QStringLiteral("TipNomin"),
+                  {[this] { return spSkinRadioGroup2->itemIndex(); },
+                   [this](int index) { spSkinRadioGroup2->setItemIndex(index); }});
+    return table;
+}
+
 void TfmMain::ReadParams()
 {
     const settings::IniFile ini(m_settingsPath);
     // Each entry defaults to the control's present state.
     ui::readWindowPosition(this, ini, positionKeys);
-    N2->setChecked(ini.readBool(settingsSection, QStringLiteral("Hints"), N2->isChecked()));
-    spSkinRadioGroup1->setItemIndex(ini.readInteger(settingsSection, QStringLiteral("TipSoprotki"),
-                                                    spSkinRadioGroup1->itemIndex()));
-    spSkinRadioGroup2->setItemIndex(ini.readInteger(settingsSection, QStringLiteral("TipNomin"),
-                                                    spSkinRadioGroup2->itemIndex()));
+    settingsTable().read(ini);
     Hint1->setOn(N2->isChecked());
     TipSoprotki();
 }
@@ -124,9 +135,7 @@ void TfmMain::WriteParams()
 {
     settings::IniFile ini(m_settingsPath);
     ui::writeWindowPosition(this, ini, positionKeys);
-    ini.writeBool(settingsSection, QStringLiteral("Hints"), N2->isChecked());
-    ini.writeInteger(settingsSection, QStringLiteral("TipSoprotki"), spSkinRadioGroup1->itemIndex());
-    ini.writeInteger(settingsSection, QStringLiteral("TipNomin"), spSkinRadioGroup2->itemIndex());
+    settingsTable().write(ini);
     ini.save();
 }
 

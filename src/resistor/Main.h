@@ -18,6 +18,10 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 
+namespace settings {
+class SettingsTable;
+}
+
 namespace ui {
 class ComboBox;
 class RadioGroup;
@@ -74,7 +78,12 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void buildBandLists(QWidget *client);
+    void buildResultFrame(QWidget *client);
+    void buildNominalInput(QWidget *client);
     void arrangeTabOrder();
+    // The window's entries in the settings file, for ReadParams and WriteParams.
+    settings::SettingsTable settingsTable();
     QChar decimalSeparator() const;
     // Shows a result in its label; its accessible name follows, with the caption.
     static void showResult(QLabel *result, const QLabel *caption, const QString &text);

@@ -50,7 +50,6 @@ public:
     StackedButton(const QString &text, QWidget *parent)
         : QPushButton(text, parent)
     {
-        setIconSize(QSize(14, 14));
     }
 
 protected:
@@ -102,29 +101,19 @@ QFrame *leadShape(QWidget *parent, const QString &name, const QRect &place)
     return shape;
 }
 
-// Assistive tools name the list by its band and read its colour as its value.
-ui::ComboBox *bandList(QWidget *frame, const QString &name, resistor::BandList list, int top,
-                       const QString &band, const QString &hint)
+// A tall, narrow button with its icon above the caption; Enter on it presses
+// it rather than the default button.
+QPushButton *stackedButton(QWidget *parent, const QString &name, const QString &caption,
+                           const QString &hint, pictures::IconId picture, const QRect &place)
 {
-    auto *combo = new ui::ComboBox(frame);
-    ui::describeControl(combo, name, band, hint);
-    const resistor::BandTable table = resistor::bandTable(list);
-    combo->addItems(table.colours);
-    combo->setMaxVisibleItems(table.visibleRows);
-    combo->setItemIndex(table.designIndex);
-    combo->setCompact(true);
-    combo->setFont(bandListFont());
-    combo->setGeometry(8, top, 97, 17);
-    return combo;
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint at)
-{
-    auto *result = new QLabel(text, parent);
-    result->setObjectName(name);
-    result->move(at);
-    result->adjustSize();
-    return result;
+    auto *button = new StackedButton(caption, parent);
+    ui::describeControl(button, name, caption, hint);
+    button->setIcon(pictures::icon(picture));
+    button->setIconSize(QSize(14, 14));
+    button->setFont(skinFont());
+    button->setGeometry(place);
+    button->setAutoDefault(true);
+    return button;
 }
 
 QAction *menuEntry(QMenu *menu, const QString &name, const QString &text)
@@ -147,30 +136,7 @@ void TfmMain::buildControls()
     Shape1 = leadShape(client, QStringLiteral("Shape1"), QRect(56, 0, 17, 25));
     Shape2 = leadShape(client, QStringLiteral("Shape2"), QRect(56, 184, 17, 25));
 
-    spSkinGroupBox1 = new QGroupBox(client);
-    ui::describeControl(spSkinGroupBox1, QStringLiteral("spSkinGroupBox1"), QString());
-    spSkinGroupBox1->setFont(skinFont());
-    spSkinGroupBox1->setGeometry(8, 24, 113, 161);
-    spSkinComboBox1 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox1"),
-                               resistor::BandList::FirstDigit, 8,
-                               QStringLiteral("Первая полоса, 1-я цифра"),
-                               QStringLiteral("Начало начал - первая полоса на резисторе, 1-я цифра номинала"));
-    spSkinComboBox2 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox2"),
-                               resistor::BandList::SecondDigit, 32,
-                               QStringLiteral("Вторая полоса, 2-я цифра"),
-                               QStringLiteral("Вторая полоса на резисторе, 2-я цифра номинала"));
-    spSkinComboBox3 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox3"),
-                               resistor::BandList::ThirdDigit, 56,
-                               QStringLiteral("Третья полоса, 3-я цифра"),
-                               QStringLiteral("Третья полоса , 3-я цифра номинала"));
-    spSkinComboBox4 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox4"),
-                               resistor::BandList::Multiplier, 80,
-                               QStringLiteral("Полоса множителя"),
-                               QStringLiteral("А вот эта полоса обозначает множитель"));
-    spSkinComboBox5 = bandList(spSkinGroupBox1, QStringLiteral("spSkinComboBox5"),
-                               resistor::BandList::Tolerance, 120,
-                               QStringLiteral("Полоса допуска"),
-                               QStringLiteral("Ну вот и полоса допуска !"));
+    buildBandLists(client);
 
     Button1_Contura = new QToolButton(client);
     ui::describeControl(Button1_Contura, QStringLiteral("Button1_Contura"),
@@ -183,45 +149,15 @@ void TfmMain::buildControls()
     Button1_Contura->setIconSize(QSize(16, 16));
     Button1_Contura->setGeometry(246, 4, 41, 24);
 
-    spSkinGroupBox2 = new QGroupBox(QStringLiteral("Результат"), client);
-    ui::describeControl(spSkinGroupBox2, QStringLiteral("spSkinGroupBox2"),
-                        QStringLiteral("Результат"), QStringLiteral("Без комментариев..."));
-    spSkinGroupBox2->setAlignment(Qt::AlignHCenter);
-    spSkinGroupBox2->setFont(skinFont());
-    spSkinGroupBox2->setGeometry(136, 32, 153, 81);
-    // The labels are plain ones and keep the window's base font.
-    const QFont baseFont = font();
-    Label3 = label(spSkinGroupBox2, QStringLiteral("Label3"), QStringLiteral("Номинал:"), {8, 32});
-    Label4 = label(spSkinGroupBox2, QStringLiteral("Label4"), QStringLiteral("Допуск:"), {8, 56});
-    Label1 = label(spSkinGroupBox2, QStringLiteral("Label1"), QStringLiteral("..."), {64, 32});
-    Label2 = label(spSkinGroupBox2, QStringLiteral("Label2"), QStringLiteral("..."), {56, 56});
-    for (QLabel *text : {Label3, Label4}) {
-        text->setFont(baseFont);
-        text->setAccessibleName(text->text());
-    }
-    Label1->setFont(baseFont);
-    Label2->setFont(baseFont);
-    showResult(Label1, Label3, Label1->text());
-    showResult(Label2, Label4, Label2->text());
-    Label1->setFixedSize(81, 17);
-    Label2->setFixedSize(89, 17);
+    buildResultFrame(client);
 
-    spSkinButton1 = new StackedButton(QStringLiteral("Рассчитать"), client);
-    ui::describeControl(spSkinButton1, QStringLiteral("spSkinButton1"), QStringLiteral("Рассчитать"),
-                        QStringLiteral("Рассчитать полосатость по введённым значениям (F2 или Enter)"));
-    spSkinButton1->setIcon(pictures::icon(pictures::IconId::Calculate));
-    spSkinButton1->setFont(skinFont());
-    spSkinButton1->setGeometry(80, 216, 81, 33);
-    spSkinButton1->setAutoDefault(true);
+    spSkinButton1 = stackedButton(client, QStringLiteral("spSkinButton1"), QStringLiteral("Рассчитать"),
+                                  QStringLiteral("Рассчитать полосатость по введённым значениям (F2 или Enter)"),
+                                  pictures::IconId::Calculate, QRect(80, 216, 81, 33));
     spSkinButton1->setDefault(true);
-
-    spSkinButton2 = new StackedButton(QStringLiteral("Выход"), client);
-    ui::describeControl(spSkinButton2, QStringLiteral("spSkinButton2"), QStringLiteral("Выход"),
-                        QStringLiteral("Нажми на меня, и ты узнаешь, что ты наделал !"));
-    spSkinButton2->setIcon(pictures::icon(pictures::IconId::Exit));
-    spSkinButton2->setFont(skinFont());
-    spSkinButton2->setGeometry(8, 216, 65, 33);
-    spSkinButton2->setAutoDefault(true); // Enter on it presses it, not "Рассчитать"
+    spSkinButton2 = stackedButton(client, QStringLiteral("spSkinButton2"), QStringLiteral("Выход"),
+                                  QStringLiteral("Нажми на меня, и ты узнаешь, что ты наделал !"),
+                                  pictures::IconId::Exit, QRect(8, 216, 65, 33));
 
     spSkinRadioGroup1 = new ui::RadioGroup(client);
     ui::describeControl(spSkinRadioGroup1, QStringLiteral("spSkinRadioGroup1"),
@@ -233,6 +169,89 @@ void TfmMain::buildControls()
     spSkinRadioGroup1->setItemIndex(1);
     spSkinRadioGroup1->setGeometry(136, 128, 153, 57);
 
+    buildNominalInput(client);
+    arrangeTabOrder();
+
+    // The window keeps its size: client area plus menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TfmMain::buildBandLists(QWidget *client)
+{
+    spSkinGroupBox1 = new QGroupBox(client);
+    ui::describeControl(spSkinGroupBox1, QStringLiteral("spSkinGroupBox1"), QString());
+    spSkinGroupBox1->setFont(skinFont());
+    spSkinGroupBox1->setGeometry(8, 24, 113, 161);
+
+    // Assistive tools name each list by its band and read its colour as its value.
+    const struct
+    {
+        ui::ComboBox *TfmMain::*list;
+        const char *name;
+        resistor::BandList band;
+        int top;
+        QString bandName;
+        QString hint;
+    } lists[] = {
+        {&TfmMain::spSkinComboBox1, "spSkinComboBox1", resistor::BandList::FirstDigit, 8,
+         QStringLiteral("Первая полоса, 1-я цифра"),
+         QStringLiteral("Начало начал - первая полоса на резисторе, 1-я цифра номинала")},
+        {&TfmMain::spSkinComboBox2, "spSkinComboBox2", resistor::BandList::SecondDigit, 32,
+         QStringLiteral("Вторая полоса, 2-я цифра"),
+         QStringLiteral("Вторая полоса на резисторе, 2-я цифра номинала")},
+        {&TfmMain::spSkinComboBox3, "spSkinComboBox3", resistor::BandList::ThirdDigit, 56,
+         QStringLiteral("Третья полоса, 3-я цифра"), QStringLiteral("Третья полоса , 3-я цифра номинала")},
+        {&TfmMain::spSkinComboBox4, "spSkinComboBox4", resistor::BandList::Multiplier, 80,
+         QStringLiteral("Полоса множителя"), QStringLiteral("А вот эта полоса обозначает множитель")},
+        {&TfmMain::spSkinComboBox5, "spSkinComboBox5", resistor::BandList::Tolerance, 120,
+         QStringLiteral("Полоса допуска"), QStringLiteral("Ну вот и полоса допуска !")},
+    };
+    for (const auto &entry : lists) {
+        auto *combo = new ui::ComboBox(spSkinGroupBox1);
+        ui::describeControl(combo, QString::fromLatin1(entry.name), entry.bandName, entry.hint);
+        const resistor::BandTable table = resistor::bandTable(entry.band);
+        combo->addItems(table.colours);
+        combo->setMaxVisibleItems(table.visibleRows);
+        combo->setItemIndex(table.designIndex);
+        combo->setCompact(true);
+        combo->setFont(bandListFont());
+        combo->setGeometry(8, entry.top, 97, 17);
+        this->*entry.list = combo;
+    }
+}
+
+void TfmMain::buildResultFrame(QWidget *client)
+{
+    spSkinGroupBox2 = new QGroupBox(QStringLiteral("Результат"), client);
+    ui::describeControl(spSkinGroupBox2, QStringLiteral("spSkinGroupBox2"),
+                        QStringLiteral("Результат"), QStringLiteral("Без комментариев..."));
+    spSkinGroupBox2->setAlignment(Qt::AlignHCenter);
+    spSkinGroupBox2->setFont(skinFont());
+    spSkinGroupBox2->setGeometry(136, 32, 153, 81);
+    // The labels are plain ones and keep the window's base font.
+    const QFont baseFont = font();
+    const auto label = [&](const QString &name, const QString &text, int left, int top) {
+        auto *result = new QLabel(text, spSkinGroupBox2);
+        result->setObjectName(name);
+        result->setFont(baseFont);
+        result->move(left, top);
+        result->adjustSize();
+        return result;
+    };
+    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Номинал:"), 8, 32);
+    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Допуск:"), 8, 56);
+    Label1 = label(QStringLiteral("Label1"), QStringLiteral("..."), 64, 32);
+    Label2 = label(QStringLiteral("Label2"), QStringLiteral("..."), 56, 56);
+    for (QLabel *text : {Label3, Label4})
+        text->setAccessibleName(text->text());
+    showResult(Label1, Label3, Label1->text());
+    showResult(Label2, Label4, Label2->text());
+    Label1->setFixedSize(81, 17);
+    Label2->setFixedSize(89, 17);
+}
+
+void TfmMain::buildNominalInput(QWidget *client)
+{
     GroupBox1 = new QGroupBox(QStringLiteral("Ввод номинала"), client);
     ui::describeControl(GroupBox1, QStringLiteral("GroupBox1"), QStringLiteral("Ввод номинала"));
     GroupBox1->setGeometry(168, 192, 121, 65);
@@ -257,11 +276,6 @@ void TfmMain::buildControls()
     spSkinRadioGroup2->setItems({QStringLiteral("КОм"), QStringLiteral("Ом")}, 2);
     spSkinRadioGroup2->setItemIndex(1);
     spSkinRadioGroup2->setGeometry(8, 40, 105, 17);
-
-    arrangeTabOrder();
-
-    // The window keeps its size: client area plus menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TfmMain::arrangeTabOrder()

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/HelpFile.h"
 
+#include "base/AppInfo.h"
+
 #include "ui/Dialogs.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QUrl>
@@ -13,7 +14,7 @@ namespace ui {
 
 QString helpFilePath(const QString &programDir)
 {
-    return QDir::cleanPath(programDir + QStringLiteral("/Spravka.chm"));
+    return base::programFile(programDir, QStringLiteral("Spravka.chm"));
 }
 
 QString missingHelpFileText()

@@ -2,6 +2,7 @@
 #include "ui/WindowPosition.h"
 
 #include "settings/IniFile.h"
+#include "settings/SettingsTable.h"
 
 #include <QLayout>
 #include <QWidget>
@@ -9,8 +10,6 @@
 namespace ui {
 
 namespace {
-
-const QString windowPosSection = QStringLiteral("WindowPos");
 
 // Gives the window now the size its first show would give it. A window
 // resized after its native window exists but before it is shown has its
@@ -31,8 +30,8 @@ void readWindowPosition(QWidget *window, const settings::IniFile &ini, const Pos
     // frame's corner: the window manager places the frame there.
     settleSize(window);
     const QPoint corner = window->pos();
-    const int top = ini.readInteger(windowPosSection, keys.top, corner.y());
-    const int left = ini.readInteger(windowPosSection, keys.left, corner.x());
+    const int top = ini.readInteger(settings::WindowPosSection, keys.top, corner.y());
+    const int left = ini.readInteger(settings::WindowPosSection, keys.left, corner.x());
     window->move(left, top);
 }
 
@@ -41,8 +40,8 @@ void writeWindowPosition(const QWidget *window, settings::IniFile &ini, const Po
     // The frame's corner once the window manager has framed the window; the
     // corner asked for until then.
     const QPoint corner = window->pos();
-    ini.writeInteger(windowPosSection, keys.top, corner.y());
-    ini.writeInteger(windowPosSection, keys.left, corner.x());
+    ini.writeInteger(settings::WindowPosSection, keys.top, corner.y());
+    ini.writeInteger(settings::WindowPosSection, keys.left, corner.x());
 }
 
 } // namespace ui

@@ -26,6 +26,28 @@ private slots:
         QFETCH(QString, shown);
         QCOMPARE(base::errorBoxText(text), shown);
     }
+
+    // The program's folder as the executable's path gives it, with or
+    // without its closing separator: one separator before the file.
+    void programFile_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("folder with separator") << "/opt/bandimor/" << "Images/vitki.bmp" << "/opt/bandimor/Images/vitki.bmp";
+        QTest::newRow("folder without separator") << "/opt/bandimor" << "Spravka.chm" << "/opt/bandimor/Spravka.chm";
+        QTest::newRow("doubled separator in the folder") << "/opt//bandimor//" << "splash.bmp" << "/opt/bandimor/splash.bmp";
+        QTest::newRow("root folder") << "/" << "splash.bmp" << "/splash.bmp";
+        QTest::newRow("Cyrillic folder") << QString::fromUtf8("/home/Радио/") << "Images/odinSloy.bmp"
+                                         << QString::fromUtf8("/home/Радио/Images/odinSloy.bmp");
+    }
+    void programFile()
+    {
+        QFETCH(QString, dir);
+        QFETCH(QString, file);
+        QFETCH(QString, path);
+        QCOMPARE(base::programFile(dir, file), path);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAppInfo)

@@ -127,13 +127,8 @@ private:
     static void calculate(TfmContura &window, int tab, const QList<long double> &values)
     {
         window.PageControl1->setCurrentIndex(tab);
-        QList<ui::SpinEdit *> boxes;
-        if (tab == 0)
-            boxes = {window.Tab1->Edit1, window.Tab1->Edit2, window.Tab1->Edit3, window.Tab1->Edit4};
-        else if (tab == 1)
-            boxes = {window.Tab2->SpinEdit1, window.Tab2->SpinEdit2, window.Tab2->SpinEdit4};
-        else
-            boxes = {window.Tab3->SkinEdit1, window.Tab3->SkinEdit2};
+        const QList<ui::SpinEdit *> boxes =
+            static_cast<coil::CoilTab *>(window.PageControl1->currentWidget())->inputBoxes();
         for (int i = 0; i < boxes.size() && i < values.size(); ++i)
             boxes[i]->setValue(values[i]);
         window.Button1Click();
@@ -180,9 +175,8 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QCOMPARE(QApplication::focusWidget(), window->Button1);
-        const coil::DesignScale scale = coil::DesignScale::forWidget(window.get());
-        QCOMPARE(window->centralWidget()->size(), scale.size(491, 264));
-        QCOMPARE(window->PageControl1->tabBar()->height(), scale(24));
+        QCOMPARE(window->centralWidget()->size(), QSize(491, 264));
+        QCOMPARE(window->PageControl1->tabBar()->height(), 24);
         QVERIFY(!window->RichEdit1->verticalScrollBar()->isVisible());
         QCOMPARE(window->ScrollBar1->focusPolicy(), Qt::NoFocus);
     }

@@ -200,7 +200,7 @@ private slots:
         QTemporaryDir dir;
         const QByteArray mountPoint = QFile::encodeName(dir.path());
         if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
-            QSKIP("mounting a small file system is not allowed here");
+            QSKIP(NoPrivateMounts);
         const auto unmount = qScopeGuard([&] { umount2(mountPoint.constData(), MNT_DETACH); });
         const QString path = dir.filePath("old.rtf");
         const QByteArray old(3000, 'o');
@@ -235,7 +235,8 @@ private slots:
         QVERIFY(makeFifo(dir.filePath("pipe.rtf")));
         QVERIFY(QFile::link(dir.filePath("pipe.rtf"), dir.filePath("link.rtf")));
         if (kind == 'c' && !makeNullDevice(dir.filePath(name)))
-            QSKIP("making a device node needs root");
+            QSKIP(NoPrivateMounts);
+        const auto release = qScopeGuard([&] { releaseNullDevice(dir.filePath(name)); });
         const QString path = dir.filePath(name);
 
         const QString error = errorOf([&] { coil::writeLogFileBytes(path, "new"); });

@@ -152,19 +152,10 @@ private slots:
         window.setSettingsFilePath(dir.filePath(QStringLiteral("bandimor.ini")));
 
         window.PageControl1->setCurrentIndex(example.tab - 1);
-        QList<ui::SpinEdit *> boxes;
-        switch (example.tab) {
-        case 1:
+        if (example.tab == 1)
             window.Tab1->RadioGroup1->setItemIndex(example.winding);
-            boxes = {window.Tab1->Edit1, window.Tab1->Edit2, window.Tab1->Edit3, window.Tab1->Edit4};
-            break;
-        case 2:
-            boxes = {window.Tab2->SpinEdit1, window.Tab2->SpinEdit2, window.Tab2->SpinEdit4};
-            break;
-        default:
-            boxes = {window.Tab3->SkinEdit1, window.Tab3->SkinEdit2};
-            break;
-        }
+        const QList<ui::SpinEdit *> boxes =
+            static_cast<coil::CoilTab *>(window.PageControl1->currentWidget())->inputBoxes();
         QCOMPARE(example.inputs.size(), boxes.size());
         for (int i = 0; i < boxes.size(); ++i)
             boxes[i]->setValue(example.inputs[i]);

@@ -12,6 +12,9 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
 
 // The file's bytes; a marker that no test writes when it cannot be read.
 inline QByteArray contentOf(const QString &path)
@@ -45,11 +48,40 @@ inline bool makeFifo(const QString &path)
     return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
-// A character device like /dev/null at path (root only).
+// A character device like /dev/null at path: made by root, else, in a
+// private mount namespace (tests/support/private-mounts.sh), /dev/null
+// bound over an empty file. releaseNullDevice() undoes the binding so that
+// the temporary folder can be removed.
 inline bool makeNullDevice(const QString &path)
 {
-    return mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    const QByteArray name = QFile::encodeName(path);
+    if (mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+        return true;
+#ifdef Q_OS_LINUX
+    QFile placeholder(path);
+    if (!placeholder.open(QIODevice::WriteOnly))
+        return false;
+    placeholder.close();
+    if (mount("/dev/null", name.constData(), nullptr, MS_BIND, nullptr) == 0)
+        return true;
+    placeholder.remove();
+#endif
+    return false;
 }
+
+inline void releaseNullDevice(const QString &path)
+{
+#ifdef Q_OS_LINUX
+    umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+// Why a test that needs a device node or a mount of its own is skipped.
+inline const char *const NoPrivateMounts =
+    "needs root, or a user and mount namespace of its own "
+    "(support/private-mounts.sh gives one where the system allows it)";
 
 // The kind of thing at path itself (a link is not followed): 'f' regular
 // file, 'p' pipe, 'c' character device, 'l' symbolic link, 'd' folder, '?'.

@@ -29,13 +29,16 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
     return label;
 }
 
-void wrapDescription(QLabel *label, int roomHeight)
+QLabel *makeDescription(QWidget *parent, const QString &name, const QString &text,
+                        const QRect &bounds, int roomHeight)
 {
+    QLabel *label = makeLabel(parent, name, text, bounds);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
     const int needed = label->heightForWidth(label->width());
     if (needed > label->height())
         label->resize(label->width(), qMin(needed, roomHeight));
+    return label;
 }
 
 ui::SpinEdit *makeSpinEdit(QWidget *parent, const QString &name, const SpinSettings &settings,
@@ -62,6 +65,8 @@ QGroupBox *makeInputFrame(QWidget *parent, const QString &name, const QRect &bou
     return frame;
 }
 
+namespace {
+
 void pairCaption(QLabel *caption, ui::SpinEdit *spin, const QLabel *unit)
 {
     caption->setBuddy(spin);
@@ -78,9 +83,12 @@ void pairCaption(QLabel *caption, ui::SpinEdit *spin, const QLabel *unit)
     spin->setAccessibleDescription(description);
 }
 
-InputLine inputLine(const QLabel *caption, const ui::SpinEdit *spin, const QLabel *unit)
+} // namespace
+
+void pairCaptions(const QList<InputRow> &rows)
 {
-    return InputLine{caption->text(), spin->value(), unit->text()};
+    for (const InputRow &row : rows)
+        pairCaption(row.caption, row.box, row.unit);
 }
 
 QLabel *makePicture(QWidget *parent, const QString &name, const QRect &bounds,
@@ -91,6 +99,14 @@ QLabel *makePicture(QWidget *parent, const QString &name, const QRect &bounds,
     picture->setGeometry(bounds);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setAttribute(Qt::WA_TranslucentBackground);
+    return picture;
+}
+
+QLabel *makePicture(QWidget *parent, const QString &name, const QRect &bounds,
+                    const QString &accessibleName, const QString &accessibleDescription)
+{
+    QLabel *picture = makePicture(parent, name, bounds);
+    ui::setAccessibleTexts(picture, accessibleName, accessibleDescription);
     return picture;
 }
 

@@ -4,9 +4,8 @@
 // labels, the numeric inputs, the "Ввод параметров" frame, and the pictures
 // loaded from beside the executable.
 
-#include "coil/window/DesignScale.h"
-#include "coil/ResultBlock.h"
-
+#include <QList>
+#include <QRect>
 #include <QString>
 
 class QGroupBox;
@@ -31,9 +30,10 @@ struct SpinSettings
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
                   const QRect &bounds, const QString &hint = QString());
 
-// Centres and wraps a description label; it grows downwards, up to
+// A tab's description: centred and wrapped; it grows downwards, up to
 // roomHeight, when a wide face needs more lines than the design allowed.
-void wrapDescription(QLabel *label, int roomHeight);
+QLabel *makeDescription(QWidget *parent, const QString &name, const QString &text,
+                        const QRect &bounds, int roomHeight);
 
 // A decimal spin box from 0 to its maximum, holding 0.
 ui::SpinEdit *makeSpinEdit(QWidget *parent, const QString &name, const SpinSettings &settings,
@@ -42,16 +42,24 @@ ui::SpinEdit *makeSpinEdit(QWidget *parent, const QString &name, const SpinSetti
 // The frame that holds a tab's inputs.
 QGroupBox *makeInputFrame(QWidget *parent, const QString &name, const QRect &bounds);
 
-// Names the spin box after its caption label, for assistive tools, and
-// describes it by the caption's hint and the unit.
-void pairCaption(QLabel *caption, ui::SpinEdit *spin, const QLabel *unit);
+// One input of a tab as its block line shows it: caption, box, unit.
+struct InputRow
+{
+    QLabel *caption;
+    ui::SpinEdit *box;
+    const QLabel *unit;
+};
 
-// One line of a result block: caption text, value, unit text.
-InputLine inputLine(const QLabel *caption, const ui::SpinEdit *spin, const QLabel *unit);
+// Names each spin box after its caption label, for assistive tools, and
+// describes it by the caption's hint and the unit.
+void pairCaptions(const QList<InputRow> &rows);
 
 // A picture control: transparent, the picture drawn at its top left.
 QLabel *makePicture(QWidget *parent, const QString &name, const QRect &bounds,
                     const QString &hint = QString());
+// The same, named and described for assistive tools.
+QLabel *makePicture(QWidget *parent, const QString &name, const QRect &bounds,
+                    const QString &accessibleName, const QString &accessibleDescription);
 
 // Loads a bitmap into the picture control; its bottom-left pixel's colour is
 // taken as transparent. When the file cannot be loaded the picture shown

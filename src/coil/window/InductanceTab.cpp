@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/window/InductanceTab.h"
 
-#include "coil/window/CoilTabControls.h"
+#include "coil/CoilBlocks.h"
 #include "ui/ControlText.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
@@ -15,15 +15,48 @@ namespace {
 
 const QString DiameterHint = QStringLiteral("Диаметр каркаса катушки - D на рисунке");
 
+// What changes with the winding type: the captions of Edit1, Edit2 and
+// Edit4, the unit of Edit4, and the picture.
+struct WindingTexts
+{
+    QString widthCaption;
+    QString widthHint;
+    QString diameterCaption;
+    QString fourthCaption;
+    QString fourthHint;
+    QString fourthUnit;
+    QString pictureFile;
+    QString pictureName;
+};
+
+const WindingTexts SingleLayerTexts{
+    QStringLiteral("Длина намотки :"),
+    QStringLiteral("На расчёт сильно НЕ влияет, задаётся ориентировочно !!!"),
+    QStringLiteral("Диаметр намотки:"),
+    QStringLiteral("Диаметр провода:"),
+    QStringLiteral("Диаметр провода для намотки - d на рисунке"),
+    QStringLiteral("мм"),
+    QStringLiteral("odinSloy.bmp"),
+    QStringLiteral("Рисунок однослойной катушки"),
+};
+
+const WindingTexts MultiLayerTexts{
+    QStringLiteral("Ширина намотки:"),
+    QStringLiteral("Эдесь указывается ширина намотки катушки - B на рисунке"),
+    QStringLiteral("Диаметр каркаса:"),
+    QStringLiteral("Толщина намотки:"),
+    QStringLiteral("Толщина намотки провода - C на рисунке"),
+    QStringLiteral("см"),
+    QStringLiteral("dvaSloya.bmp"),
+    QStringLiteral("Рисунок многослойной катушки"),
+};
+
 } // namespace
 
-InductanceTab::InductanceTab(const QString &programDir, const DesignScale &scale, QWidget *parent)
-    : QWidget(parent)
-    , m_programDir(programDir)
+InductanceTab::InductanceTab(const QString &programDir, QWidget *parent)
+    : CoilTab(QStringLiteral("Tab1"), programDir, parent)
 {
-    setObjectName(QStringLiteral("Tab1"));
-
-    Image1 = makePicture(this, QStringLiteral("Image1"), scale.rect(8, 8, 120, 65),
+    Image1 = makePicture(this, QStringLiteral("Image1"), QRect(8, 8, 120, 65),
                          QStringLiteral("Наглядное отображение вида катушки"));
 
     RadioGroup1 = new ui::RadioGroup(this);
@@ -33,18 +66,18 @@ InductanceTab::InductanceTab(const QString &programDir, const DesignScale &scale
     RadioGroup1->setTitle(groupCaption);
     RadioGroup1->setItems({QStringLiteral("однослойная"), QStringLiteral("многослойная")}, 1);
     RadioGroup1->setItemIndex(0);
-    RadioGroup1->setGeometry(scale.rect(128, 8, 103, 65));
+    RadioGroup1->setGeometry(128, 8, 103, 65);
 
     QGroupBox *frame = makeInputFrame(this, QStringLiteral("inductanceInputs"),
-                                      scale.rect(6, 80, 225, 137));
+                                      QRect(6, 80, 225, 137));
     const auto caption = [&](const QString &name, int top) {
-        return makeLabel(frame, name, QString(), scale.rect(8, top, 0, 0));
+        return makeLabel(frame, name, QString(), QRect(8, top, 0, 0));
     };
     const auto unit = [&](const QString &name, const QString &text, int top) {
-        return makeLabel(frame, name, text, scale.rect(192, top, 0, 0));
+        return makeLabel(frame, name, text, QRect(192, top, 0, 0));
     };
     const auto spin = [&](const QString &name, SpinSettings settings, int top) {
-        return makeSpinEdit(frame, name, settings, scale.rect(104, top, 81, 17));
+        return makeSpinEdit(frame, name, settings, QRect(104, top, 81, 17));
     };
 
     Label1 = caption(QStringLiteral("Label1"), 32);
@@ -78,35 +111,20 @@ void InductanceTab::setCaption(QLabel *label, const QString &text,
 void InductanceTab::RadioGroup1Click()
 {
     const bool multiLayer = RadioGroup1->itemIndex() == 1;
-    if (multiLayer) {
-        setCaption(Label1, QStringLiteral("Ширина намотки:"),
-                   QStringLiteral("Эдесь указывается ширина намотки катушки - B на рисунке"));
-        setCaption(Label2, QStringLiteral("Диаметр каркаса:"), DiameterHint);
-        setCaption(Label4, QStringLiteral("Толщина намотки:"),
-                   QStringLiteral("Толщина намотки провода - C на рисунке"));
-        Label41->setText(QStringLiteral("см"));
-    } else {
-        setCaption(Label1, QStringLiteral("Длина намотки :"),
-                   QStringLiteral("На расчёт сильно НЕ влияет, задаётся ориентировочно !!!"));
-        setCaption(Label2, QStringLiteral("Диаметр намотки:"), DiameterHint);
-        setCaption(Label4, QStringLiteral("Диаметр провода:"),
-                   QStringLiteral("Диаметр провода для намотки - d на рисунке"));
-        Label41->setText(QStringLiteral("мм"));
-    }
+    const WindingTexts &texts = multiLayer ? MultiLayerTexts : SingleLayerTexts;
+    setCaption(Label1, texts.widthCaption, texts.widthHint);
+    setCaption(Label2, texts.diameterCaption, DiameterHint);
+    setCaption(Label4, texts.fourthCaption, texts.fourthHint);
+    Label41->setText(texts.fourthUnit);
     Label41->setAccessibleName(Label41->text());
     Label41->adjustSize();
     // After the unit: the descriptions name it.
-    pairCaption(Label1, Edit1, Label11);
-    pairCaption(Label2, Edit2, Label21);
-    pairCaption(Label3, Edit3, Label31);
-    pairCaption(Label4, Edit4, Label41);
-    Image1->setAccessibleName(multiLayer ? QStringLiteral("Рисунок многослойной катушки")
-                                         : QStringLiteral("Рисунок однослойной катушки"));
+    pairCaptions(inputRows());
+    Image1->setAccessibleName(texts.pictureName);
 
     m_winding = multiLayer ? WindingType::MultiLayer : WindingType::SingleLayer;
 
-    loadPicture(Image1, m_programDir + (multiLayer ? QStringLiteral("/Images/dvaSloya.bmp")
-                                                   : QStringLiteral("/Images/odinSloy.bmp")));
+    showPicture(Image1, texts.pictureFile);
 }
 
 CalculationOutcome InductanceTab::calculate() const
@@ -116,10 +134,16 @@ CalculationOutcome InductanceTab::calculate() const
     return rasscontur1(Edit1->value(), Edit2->value(), Edit3->value(), Edit4->value());
 }
 
-QList<InputLine> InductanceTab::inputLines() const
+QStringList InductanceTab::resultBlock(int logLineCount, const CalculationOutcome &outcome,
+                                       const base::NumberSeparators &separators) const
 {
-    return {inputLine(Label1, Edit1, Label11), inputLine(Label2, Edit2, Label21),
-            inputLine(Label3, Edit3, Label31), inputLine(Label4, Edit4, Label41)};
+    return writememo(logLineCount, m_winding, inputLines(), outcome, separators);
+}
+
+QList<InputRow> InductanceTab::inputRows() const
+{
+    return {{Label1, Edit1, Label11}, {Label2, Edit2, Label21},
+            {Label3, Edit3, Label31}, {Label4, Edit4, Label41}};
 }
 
 QList<QWidget *> InductanceTab::focusOrder() const

@@ -4,39 +4,32 @@
 // coil. The winding type applied last decides the captions, the picture and
 // which formula runs.
 
-#include "coil/CoilCalculations.h"
-#include "coil/window/DesignScale.h"
-#include "coil/ResultBlock.h"
 #include "coil/WindingType.h"
-
-#include <QWidget>
-
-class QLabel;
+#include "coil/window/CoilTab.h"
 
 namespace ui {
 class RadioGroup;
-class SpinEdit;
 }
 
 namespace coil {
 
-class InductanceTab : public QWidget
+class InductanceTab : public CoilTab
 {
     Q_OBJECT
 public:
-    // programDir: the executable's folder, ending with a separator.
-    InductanceTab(const QString &programDir, const DesignScale &scale, QWidget *parent = nullptr);
+    InductanceTab(const QString &programDir, QWidget *parent = nullptr);
 
     // Applies the selected winding type: captions and hints, the flag, the picture.
     void RadioGroup1Click();
     WindingType windingType() const { return m_winding; }
 
-    // rasscontur1 or rasscontur2 by the winding type, on this tab's inputs.
-    CalculationOutcome calculate() const;
+    // rasscontur1 or rasscontur2 by the winding type, and writememo.
+    CalculationOutcome calculate() const override;
+    QStringList resultBlock(int logLineCount, const CalculationOutcome &outcome,
+                            const base::NumberSeparators &separators) const override;
     // Edit1 to Edit4 with their current captions and units.
-    QList<InputLine> inputLines() const;
-    // The controls that Tab visits, in order.
-    QList<QWidget *> focusOrder() const;
+    QList<InputRow> inputRows() const override;
+    QList<QWidget *> focusOrder() const override;
 
     QLabel *Image1;
     ui::RadioGroup *RadioGroup1;
@@ -56,7 +49,6 @@ public:
 private:
     void setCaption(QLabel *label, const QString &text, const QString &hint);
 
-    QString m_programDir;
     WindingType m_winding = WindingType::SingleLayer;
 };
 

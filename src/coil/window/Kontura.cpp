@@ -2,7 +2,6 @@
 #include "coil/window/Kontura.h"
 
 #include "base/AppInfo.h"
-#include "coil/CoilBlocks.h"
 #include "coil/window/InductanceTab.h"
 #include "coil/LogFileNames.h"
 #include "coil/window/PictureTabWidget.h"
@@ -76,7 +75,7 @@ TfmContura::TfmContura(QWidget *owner, const QString &programDir)
     move(304, 106);
     setFont(ui::windowBaseFont());
 
-    buildControls(coil::DesignScale::forWidget(this));
+    buildControls();
     buildMenu();
     new ui::WindowShortcuts(this);
     // The border is fixed: the window keeps the size of its menu and controls.
@@ -95,46 +94,54 @@ TfmContura *TfmContura::openNew(QWidget *mainWindow, std::function<void(QWidget 
     return window;
 }
 
-void TfmContura::buildControls(const coil::DesignScale &scale)
+void TfmContura::buildControls()
 {
     auto *client = new QWidget(this);
-    client->setFixedSize(scale.size(491, 264));
+    client->setFixedSize(491, 264);
     setCentralWidget(client);
 
-    PageControl1 = new coil::PictureTabWidget(scale(24), scale.size(24, 24), client);
+    PageControl1 = new coil::PictureTabWidget(24, QSize(24, 24), client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(scale.rect(8, 8, 241, 249));
-    Tab1 = new coil::InductanceTab(m_programDir, scale);
-    Tab2 = new coil::TurnsTab(m_programDir, scale);
-    Tab3 = new coil::StraightWireTab(m_programDir, scale);
-    PageControl1->addPictureTab(Tab1, pictures::icon(IconId::CoilTabInductance));
-    PageControl1->addPictureTab(Tab2, pictures::icon(IconId::CoilTabTurns));
-    PageControl1->addPictureTab(Tab3, pictures::icon(IconId::CoilTabWire));
+    PageControl1->setGeometry(8, 8, 241, 249);
+    Tab1 = new coil::InductanceTab(m_programDir);
+    Tab2 = new coil::TurnsTab(m_programDir);
+    Tab3 = new coil::StraightWireTab(m_programDir);
     // The tabs show pictures only; assistive tools name them by what they compute.
-    PageControl1->tabBar()->setAccessibleTabName(0, QStringLiteral("Индуктивность катушки"));
-    PageControl1->tabBar()->setAccessibleTabName(1, QStringLiteral("Число витков и диаметр провода"));
-    PageControl1->tabBar()->setAccessibleTabName(2, QStringLiteral("Индуктивность прямого провода"));
+    const struct
+    {
+        coil::CoilTab *tab;
+        IconId picture;
+        QString name;
+    } tabs[] = {
+        {Tab1, IconId::CoilTabInductance, QStringLiteral("Индуктивность катушки")},
+        {Tab2, IconId::CoilTabTurns, QStringLiteral("Число витков и диаметр провода")},
+        {Tab3, IconId::CoilTabWire, QStringLiteral("Индуктивность прямого провода")},
+    };
+    for (const auto &entry : tabs) {
+        const int index = PageControl1->addPictureTab(entry.tab, pictures::icon(entry.picture));
+        PageControl1->tabBar()->setAccessibleTabName(index, entry.name);
+    }
     PageControl1->setCurrentIndex(0);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfmContura::PageControl1Change);
 
     RichEdit1 = new coil::ResultsLog(client);
-    RichEdit1->setGeometry(scale.rect(264, 8, 201, 209));
+    RichEdit1->setGeometry(264, 8, 201, 209);
     ScrollBar1 = new QScrollBar(Qt::Vertical, client);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
-    ScrollBar1->setGeometry(scale.rect(464, 8, 17, 209));
+    ScrollBar1->setGeometry(464, 8, 17, 209);
     linkScrollBar();
 
     connect(RichEdit1, &ResultsLog::captionChanged, this, &QWidget::setWindowTitle);
 
     Button1 = makeButton(client, QStringLiteral("Button1"), QStringLiteral("Рассчитать"),
                          QStringLiteral("Рассчитать недостающие параметры (Enter или F3)"),
-                         IconId::Calculate, scale.rect(264, 224, 73, 33));
+                         IconId::Calculate, QRect(264, 224, 73, 33));
     spSkinButton1 = makeButton(client, QStringLiteral("spSkinButton1"), QStringLiteral("Очистить"),
                                QStringLiteral("Удалить все записи из окна ввода"),
-                               IconId::Clear, scale.rect(352, 224, 57, 33));
+                               IconId::Clear, QRect(352, 224, 57, 33));
     Button2 = makeButton(client, QStringLiteral("Button2"), QStringLiteral("Закрыть"),
                          QStringLiteral("Закрыть это окно"), IconId::Close,
-                         scale.rect(416, 224, 65, 33));
+                         QRect(416, 224, 65, 33));
     connect(Button1, &QToolButton::clicked, this, &TfmContura::Button1Click);
     connect(spSkinButton1, &QToolButton::clicked, this, &TfmContura::spSkinButton1Click);
     connect(Button2, &QToolButton::clicked, this, &TfmContura::N4Click);
@@ -144,7 +151,8 @@ void TfmContura::buildControls(const coil::DesignScale &scale)
     PageControl1->setFocusPolicy(Qt::NoFocus);  // passes on to the strip...
     PageControl1->tabBar()->setFocusPolicy(Qt::TabFocus);  // ...which keeps its own
     QList<QWidget *> chain = {Button1, spSkinButton1, Button2, RichEdit1, PageControl1->tabBar()};
-    chain << Tab1->focusOrder() << Tab2->focusOrder() << Tab3->focusOrder();
+    for (const coil::CoilTab *tab : coilTabs())
+        chain << tab->focusOrder();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
 }
@@ -238,42 +246,28 @@ void TfmContura::FormCreate()
     Tab1->RadioGroup1Click();
 }
 
-void TfmContura::PageControl1Change(int index)
+void TfmContura::PageControl1Change(int)
 {
-    if (index == 1)
-        Tab2->Tab2Show();
-    else if (index == 2)
-        Tab3->Tab3Show();
+    if (coil::CoilTab *tab = currentTab())
+        tab->tabShown();
+}
+
+QList<coil::CoilTab *> TfmContura::coilTabs() const
+{
+    return {Tab1, Tab2, Tab3};
+}
+
+coil::CoilTab *TfmContura::currentTab() const
+{
+    return static_cast<coil::CoilTab *>(PageControl1->currentWidget());
 }
 
 void TfmContura::Button1Click()
 {
-    const base::NumberSeparators separators = localeSeparators();
-    switch (PageControl1->currentIndex()) {
-    case 0: {
-        const coil::CalculationOutcome outcome = Tab1->calculate();
-        reportFault(outcome.fault);
-        appendBlock(coil::writememo(RichEdit1->lineCount(), Tab1->windingType(),
-                                    Tab1->inputLines(), outcome, separators));
-        break;
-    }
-    case 1: {
-        const coil::CalculationOutcome outcome = Tab2->calculate();
-        reportFault(outcome.fault);
-        appendBlock(coil::writememoTab2(RichEdit1->lineCount(), Tab2->inputLines(), outcome,
-                                        separators));
-        break;
-    }
-    case 2: {
-        const coil::CalculationOutcome outcome = Tab3->calculate();
-        reportFault(outcome.fault);
-        appendBlock(coil::writememoTab3(RichEdit1->lineCount(), Tab3->inputLines(), outcome,
-                                        separators));
-        break;
-    }
-    default:
-        break;
-    }
+    const coil::CoilTab *tab = currentTab();
+    const coil::CalculationOutcome outcome = tab->calculate();
+    reportFault(outcome.fault);
+    appendBlock(tab->resultBlock(RichEdit1->lineCount(), outcome, localeSeparators()));
 }
 
 void TfmContura::reportFault(bool fault)

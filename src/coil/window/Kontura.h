@@ -7,7 +7,6 @@
 //
 // The main window opens one more coil window with TfmContura::openNew().
 
-#include "coil/window/DesignScale.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -16,7 +15,12 @@ class QMenuBar;
 class QScrollBar;
 class QToolButton;
 
+namespace settings {
+class SettingsTable;
+}
+
 namespace coil {
+class CoilTab;
 class InductanceTab;
 class PictureTabWidget;
 class ResultsLog;
@@ -86,11 +90,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void buildControls(const coil::DesignScale &scale);
+    void buildControls();
     void buildMenu();
     void linkScrollBar();
     void FormCreate();
     void PageControl1Change(int index);
+    QList<coil::CoilTab *> coilTabs() const;
+    // The window's entries in the settings file, for ReadParams and WriteParams.
+    settings::SettingsTable settingsTable() const;
+    coil::CoilTab *currentTab() const;
     void appendBlock(const QStringList &lines);
     void reportFault(bool fault);
     void runLogCommand(void (coil::ResultsLog::*command)());

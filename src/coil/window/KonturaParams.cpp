@@ -7,46 +7,60 @@
 #include "coil/window/PictureTabWidget.h"
 #include "coil/window/ResultsLog.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsTable.h"
 #include "ui/RadioGroup.h"
 #include "ui/WindowPosition.h"
 
 namespace {
 
 const ui::PositionKeys positionKeys{QStringLiteral("CoTop"), QStringLiteral("CoLeft")};
-const QString Settings = QStringLiteral("Settings");
 
 // Font sizes outside this range come from a damaged file and are ignored.
 constexpr int MaxFontSize = 1000;
 
 } // namespace
 
+settings::SettingsTable TfmContura::settingsTable() const
+{
+    using settings::SettingsSection;
+    ui::RadioGroup *winding = Tab1->RadioGroup1;
+    coil::ResultsLog *log = RichEdit1;
+    settings::SettingsTable table;
+    // Indices beyond the items select the nearest one; a different winding
+    // type is applied as the user's choice would be.
+    table.integer(SettingsSection, QStringLiteral("TipNamotki"),
+                  {[winding] { return winding->itemIndex(); },
+                   [winding](int index) { winding->setItemIndex(qBound(0, index, winding->count() - 1)); }});
+    table.integer(SettingsSection, QStringLiteral("Page_control"),
+                  {[this] { return PageControl1->currentIndex(); },
+                   [this](int page) { PageControl1->setCurrentIndex(qBound(0, page, PageControl1->count() - 1)); }});
+    table.text(SettingsSection, QStringLiteral("EditorFontName"),
+               {[log] { return log->logFont().family(); },
+                [log](const QString &family) {
+                    QFont font = log->logFont();
+                    if (!family.isEmpty())
+                        font.setFamily(family);
+                    log->setLogFont(font);
+                }});
+    table.integer(SettingsSection, QStringLiteral("EditorFontSize"),
+                  {[log] { return log->logFont().pointSize(); },
+                   [log](int size) {
+                       if (size <= 0 || size > MaxFontSize)
+                           return;
+                       QFont font = log->logFont();
+                       font.setPointSize(size);
+                       log->setLogFont(font);
+                   }});
+    table.integer(SettingsSection, QStringLiteral("EditorFontCharset"),
+                  {[log] { return log->logCharset(); }, [log](int charset) { log->setLogCharset(charset); }});
+    return table;
+}
+
 void TfmContura::ReadParams()
 {
     const settings::IniFile ini(m_settingsPath);
-
     ui::readWindowPosition(this, ini, positionKeys);
-
-    // Indices beyond the items select the nearest one; a different winding
-    // type is applied as the user's choice would be.
-    ui::RadioGroup *winding = Tab1->RadioGroup1;
-    const int tipNamotki = ini.readInteger(Settings, QStringLiteral("TipNamotki"), winding->itemIndex());
-    winding->setItemIndex(qBound(0, tipNamotki, winding->count() - 1));
-    const int page = ini.readInteger(Settings, QStringLiteral("Page_control"), PageControl1->currentIndex());
-    PageControl1->setCurrentIndex(qBound(0, page, PageControl1->count() - 1));
-
-    QFont font = RichEdit1->logFont();
-    const QString family = ini.readString(Settings, QStringLiteral("EditorFontName"), font.family());
-    if (!family.isEmpty())
-        font.setFamily(family);
-    RichEdit1->setLogFont(font);
-    const int size = ini.readInteger(Settings, QStringLiteral("EditorFontSize"), font.pointSize());
-    if (size > 0 && size <= MaxFontSize) {
-        font.setPointSize(size);
-        RichEdit1->setLogFont(font);
-    }
-    RichEdit1->setLogCharset(
-        ini.readInteger(Settings, QStringLiteral("EditorFontCharset"), RichEdit1->logCharset()));
-
+    settingsTable().read(ini);
     // Applying the font is no edit of the log.
     RichEdit1->setModified(false);
 }
@@ -54,12 +68,7 @@ void TfmContura::ReadParams()
 void TfmContura::WriteParams() const
 {
     settings::IniFile ini(m_settingsPath);
-    const QFont font = RichEdit1->logFont();
     ui::writeWindowPosition(this, ini, positionKeys);
-    ini.writeInteger(Settings, QStringLiteral("TipNamotki"), Tab1->RadioGroup1->itemIndex());
-    ini.writeInteger(Settings, QStringLiteral("Page_control"), PageControl1->currentIndex());
-    ini.writeString(Settings, QStringLiteral("EditorFontName"), font.family());
-    ini.writeInteger(Settings, QStringLiteral("EditorFontSize"), font.pointSize());
-    ini.writeInteger(Settings, QStringLiteral("EditorFontCharset"), RichEdit1->logCharset());
+    settingsTable().write(ini);
     ini.save();
 }

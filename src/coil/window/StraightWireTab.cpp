@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/window/StraightWireTab.h"
 
-#include "coil/window/CoilTabControls.h"
-#include "ui/ControlText.h"
+#include "coil/CoilBlocks.h"
 #include "ui/SpinEdit.h"
 
 #include <QGroupBox>
@@ -10,43 +9,37 @@
 
 namespace coil {
 
-StraightWireTab::StraightWireTab(const QString &programDir, const DesignScale &scale,
-                                 QWidget *parent)
-    : QWidget(parent)
-    , m_programDir(programDir)
+StraightWireTab::StraightWireTab(const QString &programDir, QWidget *parent)
+    : CoilTab(QStringLiteral("Tab3"), programDir, parent)
 {
-    setObjectName(QStringLiteral("Tab3"));
-
-    odinProvod = makePicture(this, QStringLiteral("odinProvod"), scale.rect(24, 16, 170, 50));
-    ui::setAccessibleTexts(odinProvod, QStringLiteral("Рисунок прямого провода"),
-                           QStringLiteral("Провод, индуктивность которого рассчитывается"));
-    Label6 = makeLabel(this, QStringLiteral("Label6"),
-                       QStringLiteral("Определение индуктивности короткого одиночного "
-                                      "проводника  по его длине и диаметру."),
-                       scale.rect(16, 80, 192, 42));
-    wrapDescription(Label6, scale(136 - 80));
+    odinProvod = makePicture(this, QStringLiteral("odinProvod"), QRect(24, 16, 170, 50),
+                             QStringLiteral("Рисунок прямого провода"),
+                             QStringLiteral("Провод, индуктивность которого рассчитывается"));
+    Label6 = makeDescription(this, QStringLiteral("Label6"),
+                             QStringLiteral("Определение индуктивности короткого одиночного "
+                                            "проводника  по его длине и диаметру."),
+                             QRect(16, 80, 192, 42), 136 - 80);
 
     QGroupBox *frame = makeInputFrame(this, QStringLiteral("wireInputs"),
-                                      scale.rect(6, 136, 225, 81));
+                                      QRect(6, 136, 225, 81));
     const auto label = [&](const QString &name, const QString &text, int left, int top) {
-        return makeLabel(frame, name, text, scale.rect(left, top, 0, 0));
+        return makeLabel(frame, name, text, QRect(left, top, 0, 0));
     };
 
     SkinLabel1 = label(QStringLiteral("SkinLabel1"), QStringLiteral("Длина провода:"), 8, 32);
     SkinLabel2 = label(QStringLiteral("SkinLabel2"), QStringLiteral("Диаметр провода:"), 8, 60);
     SkinEdit1 = makeSpinEdit(frame, QStringLiteral("SkinEdit1"), {1, 1000.0L, 0.1L, 6},
-                             scale.rect(104, 32, 81, 17));
+                             QRect(104, 32, 81, 17));
     SkinEdit2 = makeSpinEdit(frame, QStringLiteral("SkinEdit2"), {2, 100.0L, 0.1L, 5},
-                             scale.rect(104, 56, 81, 17));
+                             QRect(104, 56, 81, 17));
     SkinLabel11 = label(QStringLiteral("SkinLabel11"), QStringLiteral("см"), 192, 32);
     SkinLabel21 = label(QStringLiteral("SkinLabel21"), QStringLiteral("мм"), 192, 60);
-    pairCaption(SkinLabel1, SkinEdit1, SkinLabel11);
-    pairCaption(SkinLabel2, SkinEdit2, SkinLabel21);
+    pairCaptions(inputRows());
 }
 
 void StraightWireTab::Tab3Show()
 {
-    loadPicture(odinProvod, m_programDir + QStringLiteral("/Images/odinProv.bmp"));
+    showPicture(odinProvod, QStringLiteral("odinProv.bmp"));
 }
 
 CalculationOutcome StraightWireTab::calculate() const
@@ -54,14 +47,19 @@ CalculationOutcome StraightWireTab::calculate() const
     return rassetpotab3(SkinEdit1->value(), SkinEdit2->value());
 }
 
-QList<InputLine> StraightWireTab::inputLines() const
+QStringList StraightWireTab::resultBlock(int logLineCount, const CalculationOutcome &outcome,
+                                         const base::NumberSeparators &separators) const
 {
-    return {inputLine(SkinLabel1, SkinEdit1, SkinLabel11), inputLine(SkinLabel2, SkinEdit2, SkinLabel21)};
+    return writememoTab3(logLineCount, inputLines(), outcome, separators);
+}
+
+QList<InputRow> StraightWireTab::inputRows() const
+{
+    return {{SkinLabel1, SkinEdit1, SkinLabel11}, {SkinLabel2, SkinEdit2, SkinLabel21}};
 }
 
 QList<QWidget *> StraightWireTab::focusOrder() const
 {
-    // The diameter comes first, though it stands below the length.
     return {SkinEdit2, SkinEdit1};
 }
 

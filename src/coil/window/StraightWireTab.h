@@ -2,36 +2,28 @@
 #pragma once
 // Tab3 of the coil window: the inductance of a short single straight wire.
 
-#include "coil/CoilCalculations.h"
-#include "coil/window/DesignScale.h"
-#include "coil/ResultBlock.h"
-
-#include <QWidget>
-
-class QLabel;
-
-namespace ui {
-class SpinEdit;
-}
+#include "coil/window/CoilTab.h"
 
 namespace coil {
 
-class StraightWireTab : public QWidget
+class StraightWireTab : public CoilTab
 {
     Q_OBJECT
 public:
-    // programDir: the executable's folder, ending with a separator.
-    StraightWireTab(const QString &programDir, const DesignScale &scale, QWidget *parent = nullptr);
+    StraightWireTab(const QString &programDir, QWidget *parent = nullptr);
 
     // Loads the picture; runs each time the tab is shown.
     void Tab3Show();
 
-    // rassetpotab3 on this tab's inputs.
-    CalculationOutcome calculate() const;
-    // SkinEdit1, SkinEdit2 with their captions and units.
-    QList<InputLine> inputLines() const;
-    // The controls that Tab visits, in order.
-    QList<QWidget *> focusOrder() const;
+    // rassetpotab3 and writememoTab3.
+    CalculationOutcome calculate() const override;
+    QStringList resultBlock(int logLineCount, const CalculationOutcome &outcome,
+                            const base::NumberSeparators &separators) const override;
+    void tabShown() override { Tab3Show(); }
+    // Length, diameter.
+    QList<InputRow> inputRows() const override;
+    // The diameter comes first, though it stands below the length.
+    QList<QWidget *> focusOrder() const override;
 
     QLabel *odinProvod;
     QLabel *Label6;
@@ -41,9 +33,6 @@ public:
     QLabel *SkinLabel21;
     ui::SpinEdit *SkinEdit1;
     ui::SpinEdit *SkinEdit2;
-
-private:
-    QString m_programDir;
 };
 
 } // namespace coil

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/window/TurnsTab.h"
 
+#include "coil/CoilBlocks.h"
 #include "coil/window/CoilTabControls.h"
-#include "ui/ControlText.h"
 #include "ui/SpinEdit.h"
 
 #include <QGroupBox>
@@ -10,27 +10,23 @@
 
 namespace coil {
 
-TurnsTab::TurnsTab(const QString &programDir, const DesignScale &scale, QWidget *parent)
-    : QWidget(parent)
-    , m_programDir(programDir)
+TurnsTab::TurnsTab(const QString &programDir, QWidget *parent)
+    : CoilTab(QStringLiteral("Tab2"), programDir, parent)
 {
-    setObjectName(QStringLiteral("Tab2"));
-
-    chisloVitkov = makePicture(this, QStringLiteral("chisloVitkov"), scale.rect(8, 8, 120, 65));
-    ui::setAccessibleTexts(chisloVitkov, QStringLiteral("Рисунок катушки"),
-                           QStringLiteral("Катушка, для которой находятся число витков и диаметр провода"));
-    Label5 = makeLabel(this, QStringLiteral("Label5"),
-                       QStringLiteral("Нахождение числа витков и диаметра провода с изоляцией."),
-                       scale.rect(136, 8, 82, 70));
-    wrapDescription(Label5, scale(80 - 8));
+    chisloVitkov = makePicture(this, QStringLiteral("chisloVitkov"), QRect(8, 8, 120, 65),
+                               QStringLiteral("Рисунок катушки"),
+                               QStringLiteral("Катушка, для которой находятся число витков и диаметр провода"));
+    Label5 = makeDescription(this, QStringLiteral("Label5"),
+                             QStringLiteral("Нахождение числа витков и диаметра провода с изоляцией."),
+                             QRect(136, 8, 82, 70), 80 - 8);
 
     QGroupBox *frame = makeInputFrame(this, QStringLiteral("turnsInputs"),
-                                      scale.rect(6, 80, 225, 137));
+                                      QRect(6, 80, 225, 137));
     const auto label = [&](const QString &name, const QString &text, int left, int top) {
-        return makeLabel(frame, name, text, scale.rect(left, top, 0, 0));
+        return makeLabel(frame, name, text, QRect(left, top, 0, 0));
     };
     const auto spin = [&](const QString &name, SpinSettings settings, int top) {
-        return makeSpinEdit(frame, name, settings, scale.rect(104, top, 81, 17));
+        return makeSpinEdit(frame, name, settings, QRect(104, top, 81, 17));
     };
 
     StdLabel1 = label(QStringLiteral("StdLabel1"), QStringLiteral("Длина намотки:"), 8, 32);
@@ -42,14 +38,12 @@ TurnsTab::TurnsTab(const QString &programDir, const DesignScale &scale, QWidget 
     StdLabel11 = label(QStringLiteral("StdLabel11"), QStringLiteral("см"), 192, 32);
     StdLabel21 = label(QStringLiteral("StdLabel21"), QStringLiteral("см"), 192, 60);
     StdLabel41 = label(QStringLiteral("StdLabel41"), QStringLiteral("мкГн"), 192, 108);
-    pairCaption(StdLabel1, SpinEdit1, StdLabel11);
-    pairCaption(StdLabel2, SpinEdit2, StdLabel21);
-    pairCaption(StdLabel4, SpinEdit4, StdLabel41);
+    pairCaptions(inputRows());
 }
 
 void TurnsTab::Tab2Show()
 {
-    loadPicture(chisloVitkov, m_programDir + QStringLiteral("/Images/vitki.bmp"));
+    showPicture(chisloVitkov, QStringLiteral("vitki.bmp"));
 }
 
 CalculationOutcome TurnsTab::calculate() const
@@ -57,10 +51,17 @@ CalculationOutcome TurnsTab::calculate() const
     return rassetpotab2(SpinEdit1->value(), SpinEdit2->value(), SpinEdit4->value());
 }
 
-QList<InputLine> TurnsTab::inputLines() const
+QStringList TurnsTab::resultBlock(int logLineCount, const CalculationOutcome &outcome,
+                                  const base::NumberSeparators &separators) const
 {
-    return {inputLine(StdLabel1, SpinEdit1, StdLabel11), inputLine(StdLabel2, SpinEdit2, StdLabel21),
-            inputLine(StdLabel4, SpinEdit4, StdLabel41)};
+    return writememoTab2(logLineCount, inputLines(), outcome, separators);
+}
+
+QList<InputRow> TurnsTab::inputRows() const
+{
+    return {{StdLabel1, SpinEdit1, StdLabel11},
+            {StdLabel2, SpinEdit2, StdLabel21},
+            {StdLabel4, SpinEdit4, StdLabel41}};
 }
 
 QList<QWidget *> TurnsTab::focusOrder() const

@@ -3,36 +3,27 @@
 // Tab2 of the coil window: the number of turns and the insulated wire
 // diameter of a single-layer coil for a given inductance.
 
-#include "coil/CoilCalculations.h"
-#include "coil/window/DesignScale.h"
-#include "coil/ResultBlock.h"
-
-#include <QWidget>
-
-class QLabel;
-
-namespace ui {
-class SpinEdit;
-}
+#include "coil/window/CoilTab.h"
 
 namespace coil {
 
-class TurnsTab : public QWidget
+class TurnsTab : public CoilTab
 {
     Q_OBJECT
 public:
-    // programDir: the executable's folder, ending with a separator.
-    TurnsTab(const QString &programDir, const DesignScale &scale, QWidget *parent = nullptr);
+    TurnsTab(const QString &programDir, QWidget *parent = nullptr);
 
     // Loads the picture; runs each time the tab is shown.
     void Tab2Show();
 
-    // rassetpotab2 on this tab's inputs.
-    CalculationOutcome calculate() const;
-    // SpinEdit1, SpinEdit2, SpinEdit4 with their captions and units.
-    QList<InputLine> inputLines() const;
-    // The controls that Tab visits, in order.
-    QList<QWidget *> focusOrder() const;
+    // rassetpotab2 and writememoTab2.
+    CalculationOutcome calculate() const override;
+    QStringList resultBlock(int logLineCount, const CalculationOutcome &outcome,
+                            const base::NumberSeparators &separators) const override;
+    void tabShown() override { Tab2Show(); }
+    // Length, diameter, inductance.
+    QList<InputRow> inputRows() const override;
+    QList<QWidget *> focusOrder() const override;
 
     QLabel *chisloVitkov;
     QLabel *Label5;
@@ -45,9 +36,6 @@ public:
     ui::SpinEdit *SpinEdit1;
     ui::SpinEdit *SpinEdit2;
     ui::SpinEdit *SpinEdit4;
-
-private:
-    QString m_programDir;
 };
 
 } // namespace coil
