@@ -2,7 +2,6 @@
 #include "ui/HelpFile.h"
 
 #include "base/AppInfo.h"
-
 #include "ui/Dialogs.h"
 
 #include <QFileInfo>
