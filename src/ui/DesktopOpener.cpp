@@ -46,12 +46,14 @@ void openWithDesktop(const QString &path, std::function<void(bool opened)> verdi
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
 
+    // Given once, and always from the event loop: a start that fails at
+    // once must not answer inside this call.
     auto settled = std::make_shared<bool>(false);
-    auto settle = [verdict = std::move(verdict), settled](bool opened) {
+    auto settle = [app, verdict = std::move(verdict), settled](bool opened) {
         if (*settled)
             return;
         *settled = true;
-        verdict(opened);
+        QTimer::singleShot(0, app, [verdict, opened] { verdict(opened); });
     };
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, settle](QProcess::ProcessError error) {

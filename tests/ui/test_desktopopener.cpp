@@ -8,6 +8,7 @@
 
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 class TestDesktopOpener : public QObject
 {
@@ -58,8 +59,9 @@ private slots:
     void doesNotWaitForTheOpener()
     {
         const FakeOpener opener(0, QStringLiteral("/bin/sleep 5"));
-        bool settled = false;
-        ui::openWithDesktop(QStringLiteral("/tmp/Spravka.chm"), [&](bool) { settled = true; });
+        // The verdict comes after this function has returned.
+        auto settled = std::make_shared<bool>(false);
+        ui::openWithDesktop(QStringLiteral("/tmp/Spravka.chm"), [settled](bool) { *settled = true; });
 
         bool timerRan = false;
         bool openerEndedFirst = true;
@@ -69,7 +71,7 @@ private slots:
         });
         QTRY_VERIFY_WITH_TIMEOUT(timerRan, 4000);
         QVERIFY(!openerEndedFirst);
-        QVERIFY(!settled);
+        QVERIFY(!*settled);
         QTRY_COMPARE_WITH_TIMEOUT(opener.calls().size(), 1, 4000);
     }
 };
