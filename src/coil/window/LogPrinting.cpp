@@ -25,15 +25,14 @@ qreal screenDpi()
 
 } // namespace
 
-QList<int> pagesToPrint(int pageCount, int fromPage, int toPage, int copies, bool collate,
+QList<int> pagesToPrint(int pageCount, const QPageRanges &ranges, int copies, bool collate,
                         bool lastPageFirst)
 {
-    // 0 stands for "from the first" and "to the last".
-    const int first = std::max(1, fromPage);
-    const int last = toPage > 0 ? std::min(toPage, pageCount) : pageCount;
     QList<int> range;
-    for (int page = first; page <= last; ++page)
-        range.append(page);
+    for (int page = 1; page <= pageCount; ++page) {
+        if (ranges.isEmpty() || ranges.contains(page))
+            range.append(page);
+    }
     if (lastPageFirst)
         std::reverse(range.begin(), range.end());
 
@@ -68,11 +67,11 @@ void printLogDocument(const QTextDocument &document, QPrinter *printer, const QC
     const QSizeF pageSize(printer->width() / scaleX, printer->height() / scaleY);
     layout->setPageSize(pageSize);
 
+    // "Pages from 2 to 4" and "1-2,5" alike come as page ranges.
     const bool ranged = printer->printRange() == QPrinter::PageRange;
     // A printer that makes the copies itself gets each page once.
     const bool printerCopies = printer->supportsMultipleCopies();
-    const QList<int> pages = pagesToPrint(layout->pageCount(), ranged ? printer->fromPage() : 0,
-                                          ranged ? printer->toPage() : 0,
+    const QList<int> pages = pagesToPrint(layout->pageCount(), ranged ? printer->pageRanges() : QPageRanges(),
                                           printerCopies ? 1 : printer->copyCount(),
                                           printer->collateCopies(),
                                           printer->pageOrder() == QPrinter::LastPageFirst);

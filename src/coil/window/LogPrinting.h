@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPageRanges>
 
 class QPrinter;
 class QTextDocument;
@@ -12,14 +13,14 @@ class QTextDocument;
 namespace coil {
 
 // The pages to print, 1-based and in printing order, for a document of
-// pageCount pages: the range asked for (all pages when none), in reverse
-// for last page first, and copies times over, each copy whole when
-// collated, each page repeated in place otherwise.
-QList<int> pagesToPrint(int pageCount, int fromPage, int toPage, int copies, bool collate,
+// pageCount pages: those of the ranges asked for (all pages when there are
+// none), in reverse for last page first, and copies times over, each copy
+// whole when collated, each page repeated in place otherwise.
+QList<int> pagesToPrint(int pageCount, const QPageRanges &ranges, int copies, bool collate,
                         bool lastPageFirst);
 
 // Text without a colour of its own prints in textColor (black when invalid).
-// Honours the printer's page range, page order, copies and collation; copies
+// Honours the printer's page ranges, page order, copies and collation; copies
 // that the printer makes itself are printed once. Throws AppError when the
 // printer cannot be used.
 void printLogDocument(const QTextDocument &document, QPrinter *printer,
