@@ -61,7 +61,8 @@ run_once() {
         chown "$user:" "$home"
         command=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups "${command[@]}")
     fi
-    if [ "$(id -u)" -eq 0 ] && [ -d /run/user ] && unshare --mount true 2>/dev/null; then
+    if [ "$(id -u)" -eq 0 ] && [ -d /run/user ] \
+            && unshare --mount --propagation private mount -t tmpfs tmpfs /run/user 2>/dev/null; then
         # A private /run/user/<uid> for the program's single-instance locks:
         # a copy running elsewhere on the machine would refuse this one.
         local uid
@@ -77,9 +78,18 @@ run_once() {
         cat "$work/$label.log" >&2
         exit 1
     fi
-    xdotool windowactivate --sync "$(main_window_of "$pid")" >/dev/null 2>&1 || true
-    xdotool key --clearmodifiers F12
-    if ! wait_until has_ended "$pid"; then
+    # The key may go astray while the splash still has the focus: pressed
+    # again, once a second, until the program ends.
+    local tries
+    for ((tries = 0; tries < patience; tries++)); do
+        xdotool windowactivate --sync "$(main_window_of "$pid")" >/dev/null 2>&1 || true
+        xdotool key --clearmodifiers F12 >/dev/null 2>&1 || true
+        for _ in 1 2 3 4 5 6 7 8 9 10; do
+            has_ended "$pid" && break 2
+            sleep 0.1
+        done
+    done
+    if ! has_ended "$pid"; then
         echo "$label: the program did not end after F12" >&2
         exit 1
     fi
