@@ -54,8 +54,11 @@ has_ended() { ! kill -0 "$1" 2>/dev/null; }
 # ("Выход"), waits for it to end and checks where its settings went.
 run_once() {
     local label="$1" home="$2" user="${3:-}"
+    # A clean environment, but for the sanitizers' options of a sanitizer build.
     local -a command=(env -i "HOME=$home" "DISPLAY=$DISPLAY" "PATH=/usr/bin:/bin"
-                      "LANG=C.UTF-8" "QT_QPA_PLATFORM=xcb" "$prefix/bin/bandimor")
+                      "LANG=C.UTF-8" "QT_QPA_PLATFORM=xcb"
+                      "ASAN_OPTIONS=${ASAN_OPTIONS:-}" "UBSAN_OPTIONS=${UBSAN_OPTIONS:-}"
+                      "LSAN_OPTIONS=${LSAN_OPTIONS:-}" "$prefix/bin/bandimor")
     mkdir -p "$home"
     if [ -n "$user" ]; then
         chown "$user:" "$home"
