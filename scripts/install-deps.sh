@@ -17,6 +17,8 @@ packages=(
     # The window tests run under a virtual display with a window manager
     # (scripts/run-with-wm.sh) and ask the X server through xcb.
     xvfb xauth openbox x11-utils xdotool libxcb1-dev pkg-config
+    # xrandr lays out virtual monitors on that display (two side by side).
+    x11-xserver-utils
     # The window-free tests also run under memcheck.
     valgrind
 )

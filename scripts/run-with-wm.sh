@@ -3,8 +3,12 @@
 # run-with-wm.sh — run one command on a private X server (Xvfb) managed by
 # openbox, then stop both and return the command's exit status.
 #
-#   run-with-wm.sh [--screen WxHxD] [--timeout SECONDS] [--] COMMAND [ARGS...]
+#   run-with-wm.sh [--screen WxHxD] [--monitors "WxH+X+Y ..."] [--timeout SECONDS]
+#                  [--] COMMAND [ARGS...]
 #
+# * --monitors divides the screen into monitors (RandR monitors, set with
+#   xrandr before openbox starts), e.g. two side by side on a 2048x768
+#   screen: --monitors "1024x768+0+0 1024x768+1024+0".
 # * Xvfb picks a free display itself (-displayfd), so several runs may go on
 #   at once (ctest -j) without clashing.
 # * openbox gets a clean, throw-away configuration (XDG_CONFIG_HOME etc. in a
@@ -16,15 +20,18 @@
 # * The command runs with DISPLAY set and QT_QPA_PLATFORM=xcb.
 # * Exit status: the command's; 125 if Xvfb or openbox could not be started.
 #
-# Needs (Debian): xvfb openbox x11-utils (xprop).  Works as root, without a
+# Needs (Debian): xvfb openbox x11-utils (xprop), for --monitors
+# x11-xserver-utils (xrandr).  Works as root, without a
 # session bus and without any user configuration.
 set -u
 
 screen="1024x768x24"
+monitors=""
 timeout_s=20
 while [ $# -gt 0 ]; do
     case "$1" in
         --screen)  screen="$2"; shift 2 ;;
+        --monitors) monitors="$2"; shift 2 ;;
         --timeout) timeout_s="$2"; shift 2 ;;
         --)        shift; break ;;
         -*)        echo "run-with-wm.sh: unknown option $1" >&2; exit 125 ;;
@@ -32,7 +39,7 @@ while [ $# -gt 0 ]; do
     esac
 done
 if [ $# -eq 0 ]; then
-    echo "usage: run-with-wm.sh [--screen WxHxD] [--timeout S] [--] COMMAND [ARGS...]" >&2
+    echo "usage: run-with-wm.sh [--screen WxHxD] [--monitors \"WxH+X+Y ...\"] [--timeout S] [--] COMMAND [ARGS...]" >&2
     exit 125
 fi
 for tool in Xvfb openbox xprop; do
@@ -96,6 +103,30 @@ display_ready() {
 }
 wait_for display_ready || fail "Xvfb did not start"
 export DISPLAY=":$(head -n 1 "$tmp/display")"
+
+# --- monitors ------------------------------------------------------------------
+# The first monitor takes over Xvfb's one output, so that the output's own
+# monitor, which spans the whole screen, goes away; the others have none.
+if [ -n "$monitors" ]; then
+    command -v xrandr >/dev/null 2>&1 || fail "'xrandr' not found (apt-get install x11-xserver-utils)"
+    output=$(xrandr --query 2>/dev/null | awk '$2 == "connected" { print $1; exit }')
+    [ -n "$output" ] || fail "xrandr found no output on $DISPLAY"
+    number=0
+    for monitor in $monitors; do
+        case "$monitor" in
+            [0-9]*x[0-9]*+[0-9]*+[0-9]*) ;;
+            *) fail "bad monitor '$monitor' (WxH+X+Y)" ;;
+        esac
+        width=${monitor%%x*}; rest=${monitor#*x}
+        height=${rest%%+*}; corner=${rest#*+}
+        # Sizes in millimetres as at 96 dots per inch.
+        geometry="$width/$(( width * 254 / 960 ))x$height/$(( height * 254 / 960 ))+$corner"
+        xrandr --setmonitor "monitor$number" "$geometry" "$output" >>"$tmp/xvfb.log" 2>&1 \
+            || fail "xrandr could not set monitor $monitor"
+        output=none
+        number=$(( number + 1 ))
+    done
+fi
 
 # --- window manager ----------------------------------------------------------
 mkdir -p "$tmp/config" "$tmp/cache" "$tmp/data" "$tmp/home"

@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of one of the program's windows, frame included, under
 # a virtual X display with a window manager (scripts/run-with-wm.sh) and
-# saves it as docs/screenshots/<window>-window.png.
+# saves it as docs/screenshots/<window>-window.png, or with "dark" as
+# docs/screenshots/<window>-window-dark.png under a dark desktop palette
+# (qt6ct's "darker" colour scheme, as a user of a dark theme has it).
 #
-#   scripts/screenshot.sh [main|coil|about]
+#   scripts/screenshot.sh [main|coil|about] [light|dark]
 #
 # The program runs from a temporary copy of the build's bin folder, so the
 # settings file it writes does not end up in the build. BUILD_DIR picks the
@@ -13,10 +15,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 window="${1:-main}"
+theme="${2:-light}"
 build_dir="${BUILD_DIR:-build}"
-output="docs/screenshots/${window}-window.png"
+case "$theme" in
+    light) output="docs/screenshots/${window}-window.png" ;;
+    dark)  output="docs/screenshots/${window}-window-dark.png" ;;
+    *)     echo "Unknown theme '$theme' (light, dark)" >&2; exit 2 ;;
+esac
 
-bash scripts/install-deps.sh imagemagick
+bash scripts/install-deps.sh imagemagick $([ "$theme" = dark ] && echo qt6ct)
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -113,6 +120,18 @@ sleep 0.5
 import -frame -window "$target" "$output"
 CAPTURE
 
+if [ "$theme" = dark ]; then
+    # The program reads the palette through the qt6ct platform theme, set up
+    # in a configuration folder of its own.
+    mkdir -p "$work/config/qt6ct"
+    cat >"$work/config/qt6ct/qt6ct.conf" <<'QT6CT'
+[Appearance]
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+custom_palette=true
+style=Fusion
+QT6CT
+    export QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/config"
+fi
 bash scripts/run-with-wm.sh --screen 1024x768x24 -- \
     bash "$work/capture.sh" "$window" "$work/bin/bandimor" "$PWD/$output"
 echo "Saved $output"

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -64,6 +65,22 @@ QUrl mailtoUrl(const QString &address)
                 QUrl::TolerantMode);
 }
 
+namespace {
+
+// The caption and the credits are drawn in fixed red and blue, which read
+// on the light greys of the design only: the frame keeps them under a dark
+// desktop palette too.
+QPalette designGreys(QPalette palette)
+{
+    palette.setColor(QPalette::Button, QColor(0xF0, 0xF0, 0xF0));
+    palette.setColor(QPalette::Midlight, QColor(0xE3, 0xE3, 0xE3));
+    palette.setColor(QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    return palette;
+}
+
+} // namespace
+
 } // namespace app::about
 
 TfmAbout::TfmAbout(QWidget *owner)
@@ -88,6 +105,7 @@ TfmAbout::TfmAbout(QWidget *owner)
     captionFont.setBold(true);
     spSkinGroupBox1->setFont(captionFont);
     spSkinGroupBox1->setCaptionColor(Qt::red);
+    spSkinGroupBox1->setPalette(designGreys(spSkinGroupBox1->palette()));
     spSkinGroupBox1->setGeometry(8, 8, 281, 145);
     ui::setAccessibleTexts(spSkinGroupBox1, versionCaption(), QStringLiteral("Название и версия программы"));
 

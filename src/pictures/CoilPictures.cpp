@@ -3,6 +3,7 @@
 // tab asks for by the letters that the tab's hints name.
 
 #include "pictures/DrawingKit.h"
+#include "pictures/InkHalo.h"
 #include "pictures/Pictures.h"
 
 #include <QLinearGradient>
@@ -106,7 +107,7 @@ QImage singleLayerCoilPicture()
     drawLetter(painter, {29, 6}, QStringLiteral("d"));
     drawLeader(painter, {98, 8}, {firstTurn + (turns - 1) * pitch + 1, former.top() - 1});
     drawLetter(painter, {103, 6}, QStringLiteral("n"));
-    return image;
+    return withInkHalo(image, buttonFace());
 }
 
 QImage multiLayerCoilPicture()
@@ -158,7 +159,7 @@ QImage multiLayerCoilPicture()
     // n: the turns.
     drawLeader(painter, {31, 57}, {windingLeft + wire, bottom - wire});
     drawLetter(painter, {27, 59}, QStringLiteral("n"));
-    return image;
+    return withInkHalo(image, buttonFace());
 }
 
 QImage turnsPicture()
@@ -204,7 +205,7 @@ QImage turnsPicture()
     drawExtensionLine(painter, {end, bottom + 3}, {end, 54});
     drawDimensionLine(painter, {start, 51}, {end, 51});
     drawLetter(painter, {(start + end) / 2, 58.5}, QStringLiteral("l"));
-    return image;
+    return withInkHalo(image, buttonFace());
 }
 
 QImage straightWirePicture()
@@ -213,7 +214,8 @@ QImage straightWirePicture()
     QPainter painter(&image);
     prepare(painter);
 
-    const QRectF wire(24, 15, 120, 9);
+    // On whole pixels, so that its outline is one sharp row of ink.
+    const QRectF wire(24.5, 15.5, 120, 9);
     drawCylinder(painter, wire, copper().lighter(130), copperShadow());
 
     // l: the length, below.
@@ -232,7 +234,7 @@ QImage straightWirePicture()
     drawArrowHead(painter, {x, wire.top()}, {x, wire.top() - 8});
     drawArrowHead(painter, {x, wire.bottom()}, {x, wire.bottom() + 8});
     drawLetter(painter, {x + 9, wire.center().y()}, QStringLiteral("d"));
-    return image;
+    return withInkHalo(image, buttonFace());
 }
 
 } // namespace pictures

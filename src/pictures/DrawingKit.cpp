@@ -12,8 +12,8 @@ namespace pictures::kit {
 
 QColor buttonFace() { return QColor(0xF0, 0xF0, 0xF0); }
 QColor ink() { return QColor(0x20, 0x20, 0x28); }
-QColor copper() { return QColor(0xC8, 0x78, 0x32); }
-QColor copperShadow() { return QColor(0x7A, 0x40, 0x14); }
+QColor copper() { return QColor(0xE8, 0x90, 0x48); }
+QColor copperShadow() { return QColor(0xA8, 0x64, 0x30); }
 QColor formerFill() { return QColor(0xE6, 0xD8, 0xB8); }
 
 QImage blankPicture(QSize size)
@@ -100,8 +100,7 @@ void drawCentreLine(QPainter &painter, QPointF a, QPointF b)
     painter.restore();
 }
 
-void drawCoilLoops(QPainter &painter, qreal x0, qreal x1, qreal y, qreal radius, int turns,
-                   const QColor &colour, qreal width)
+QPainterPath coilLoopsPath(qreal x0, qreal x1, qreal y, qreal radius, int turns)
 {
     // A prolate cycloid: the pen runs along while circling faster than it
     // advances, so every turn closes into a small loop.
@@ -118,11 +117,7 @@ void drawCoilLoops(QPainter &painter, qreal x0, qreal x1, qreal y, qreal radius,
         else
             path.lineTo(point);
     }
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(path);
-    painter.restore();
+    return path;
 }
 
 } // namespace pictures::kit

@@ -11,11 +11,14 @@
 #include <QString>
 
 class QPainter;
+class QPainterPath;
 
 namespace pictures::kit {
 
 QColor buttonFace();   // the window grey the bitmaps are drawn on
 QColor ink();          // outlines, dimension lines and letters
+// The copper and its shading are kept lighter than ink: only ink needs the
+// halo that lets it read on a dark window, and ink lies thin.
 QColor copper();
 QColor copperShadow();
 QColor formerFill();   // the coil former (bobbin)
@@ -45,7 +48,6 @@ void drawCentreLine(QPainter &painter, QPointF a, QPointF b);
 
 // A row of loops like a spring seen from the side, the schematic look of a
 // coil: turns loops between x0 and x1 around the height y, loops radius high.
-void drawCoilLoops(QPainter &painter, qreal x0, qreal x1, qreal y, qreal radius, int turns,
-                   const QColor &colour, qreal width);
+QPainterPath coilLoopsPath(qreal x0, qreal x1, qreal y, qreal radius, int turns);
 
 } // namespace pictures::kit

@@ -17,7 +17,7 @@ namespace {
 const QColor outline(0x30, 0x30, 0x40);
 const QColor paper(0xFF, 0xFF, 0xFF);
 const QColor blue(0x2A, 0x62, 0xC0);
-const QColor magenta(0xC0, 0x00, 0xC0);
+const QColor magenta(0xE8, 0x50, 0xE8);
 const QColor green(0x10, 0x90, 0x20);
 
 QPen outlinePen(qreal width = 1.2)
@@ -44,13 +44,39 @@ void drawLetterL(QPainter &p, QPointF centre)
     p.drawText(QRectF(centre.x() - 8, centre.y() - 8, 16, 16), Qt::AlignCenter, QStringLiteral("L"));
 }
 
+// Loops in a colour, outlined in ink around the outside of the whole
+// drawing and around its holes only: a thin line of ink everywhere beside
+// the see-through ground, where the halo can light it up on a dark window.
+void drawOutlinedLoops(QPainter &p, qreal x0, qreal x1, qreal y, qreal radius, const QColor &colour,
+                       qreal width)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    const QPainterPath outer = stroker.createStroke(coilLoopsPath(x0, x1, y, radius, 2)).simplified();
+    const qreal pixel = 1.0 / p.transform().m11();
+    // Holes too small to show the ground would be filled with outline.
+    QPainterPath shape;
+    shape.setFillRule(Qt::OddEvenFill);
+    for (const QPolygonF &contour : outer.toSubpathPolygons()) {
+        const QRectF box = contour.boundingRect();
+        if (box.width() * box.height() >= 9 * pixel * pixel && qMin(box.width(), box.height()) >= 2.5 * pixel)
+            shape.addPolygon(contour);
+    }
+    p.save();
+    p.setPen(QPen(outline, pixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawPath(shape);
+    p.restore();
+}
+
 void paintCoil(QPainter &p)
 {
     p.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 1.5));
     p.drawLine(QPointF(0.5, 12), QPointF(3, 12));
     p.drawLine(QPointF(21, 12), QPointF(23.5, 12));
-    drawCoilLoops(p, 1.5, 22.5, 12, 6.5, 3, copperShadow(), 3.2);
-    drawCoilLoops(p, 1.5, 22.5, 12, 6.5, 3, copper(), 1.8);
+    drawOutlinedLoops(p, 2.5, 21.5, 12, 6.0, copper(), 2.2);
 }
 
 void paintApplication(QPainter &p)
@@ -260,7 +286,7 @@ void paintClose(QPainter &p)
 // The tab pictures are drawn small in a low tab strip: they fill the canvas.
 void paintTabCoil(QPainter &p, qreal centreY, qreal radius)
 {
-    drawCoilLoops(p, 1, 23, centreY, radius, 3, magenta, 1.8);
+    drawOutlinedLoops(p, 1, 23, centreY, radius, magenta, 1.8);
 }
 
 void paintTabWire(QPainter &p)

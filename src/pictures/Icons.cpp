@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/Icons.h"
 
+#include "pictures/DrawingKit.h"
 #include "pictures/IconPainting.h"
+#include "pictures/InkHalo.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -34,8 +36,9 @@ QIcon icon(IconId id)
     if (id == IconId::Application || id == IconId::Coil)
         sizes << 32 << 48;
     QIcon result;
+    // Shown on the window's colour, light or dark.
     for (const int size : sizes)
-        result.addPixmap(QPixmap::fromImage(iconImage(id, size)));
+        result.addPixmap(QPixmap::fromImage(withInkHalo(iconImage(id, size), kit::buttonFace())));
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "resistor/Main.h"
 
 #include "pictures/Icons.h"
+#include "resistor/BandSwatches.h"
 #include "resistor/ColourCode.h"
 #include "ui/BaseFont.h"
 #include "ui/ComboBox.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -99,6 +101,16 @@ QFrame *leadShape(QWidget *parent, const QString &name, const QRect &place)
     shape->setPalette(colours);
     shape->setGeometry(place);
     return shape;
+}
+
+// A swatch of each colour beside its name, in the list and in the closed
+// box; the name stays what screen readers read.
+void showSwatches(QComboBox *combo)
+{
+    const QSize swatch(7, 11);
+    combo->setIconSize(swatch);
+    for (int i = 0; i < combo->count(); ++i)
+        combo->setItemIcon(i, QPixmap::fromImage(resistor::bandSwatch(combo->itemText(i), swatch)));
 }
 
 // A tall, narrow button with its icon above the caption; Enter on it presses
@@ -211,6 +223,7 @@ void TfmMain::buildBandLists(QWidget *client)
         ui::describeControl(combo, QString::fromLatin1(entry.name), entry.bandName, entry.hint);
         const resistor::BandTable table = resistor::bandTable(entry.band);
         combo->addItems(table.colours);
+        showSwatches(combo);
         combo->setMaxVisibleItems(table.visibleRows);
         combo->setItemIndex(table.designIndex);
         combo->setCompact(true);

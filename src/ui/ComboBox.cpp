@@ -3,6 +3,7 @@
 
 #include "ui/ComboBoxAccessible.h"
 
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
 
@@ -31,6 +32,44 @@ public:
         const QRect field(QPoint(frame.left() + 2, frame.top() + 1),
                           QPoint(arrow.left() - 1, frame.bottom() - 1));
         return visualRect(option->direction, frame, subControl == SC_ComboBoxArrow ? arrow : field);
+    }
+
+    // An item's icon (a colour swatch) is shown in the arrow area, behind
+    // the arrow: the text field keeps all its width for the longest item.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+        if (control != CC_ComboBox || !combo || combo->editable || combo->currentIcon.isNull())
+            return;
+        const QRect area = subControlRect(control, option, SC_ComboBoxArrow, widget).adjusted(1, 2, -2, -2);
+        const QImage swatch = combo->currentIcon.pixmap(area.size()).toImage();
+        if (swatch.isNull())
+            return;
+        painter->save();
+        painter->drawImage(area, swatch);
+        // The arrow in black or white, whichever stands out from the swatch.
+        const QColor middle = swatch.pixelColor(swatch.width() / 2, swatch.height() / 2);
+        QStyleOption arrow(*option);
+        arrow.rect = area;
+        arrow.palette.setColor(QPalette::ButtonText, qGray(middle.rgb()) < 128 ? Qt::white : Qt::black);
+        arrow.palette.setColor(QPalette::WindowText, arrow.palette.color(QPalette::ButtonText));
+        arrow.palette.setColor(QPalette::Text, arrow.palette.color(QPalette::ButtonText));
+        QProxyStyle::drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+        painter->restore();
+    }
+
+    // The label draws the text alone; its icon is in the arrow area.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+        if (element != CE_ComboBoxLabel || !combo || combo->currentIcon.isNull())
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        QStyleOptionComboBox textOnly(*combo);
+        textOnly.currentIcon = QIcon();
+        QProxyStyle::drawControl(element, &textOnly, painter, widget);
     }
 
 private:

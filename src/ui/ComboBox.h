@@ -4,7 +4,7 @@
 // only when the text it shows changes, whether the user or the program picked
 // the item; -1 means no selection and leaves the shown text as it was.
 // A compact look (narrow arrow, small padding) lets long item texts fit
-// into a small list.
+// into a small list; there an item's icon is shown behind the arrow.
 
 #include <QComboBox>
 

@@ -9,7 +9,14 @@
 // native window exists (before its first show, and before anything asks for
 // its window id); a window moved later would have its client area placed
 // there instead and creep by its caption's height every run.
+//
+// A stored place from which the title bar would stand off every screen (a
+// monitor unplugged, a smaller resolution, an edited file) is replaced by
+// the nearest place on a screen; any other place is taken as stored. Under
+// Wayland a program neither places its windows nor learns their places, so
+// the stored places are left alone there.
 
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -31,5 +38,11 @@ struct PositionKeys
 // shown.
 void readWindowPosition(QWidget *window, const settings::IniFile &ini, const PositionKeys &keys);
 void writeWindowPosition(const QWidget *window, settings::IniFile &ini, const PositionKeys &keys);
+
+// Moves a window about to open off the places of the shown windows in
+// others (one title bar lower and to the right, staying on its screen), so
+// that it does not hide one of them exactly. Called after
+// readWindowPosition().
+void stepAsideFrom(QWidget *window, const QList<QWidget *> &others);
 
 } // namespace ui

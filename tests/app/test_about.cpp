@@ -4,6 +4,7 @@
 
 #include "app/About.h"
 #include "app/Credits.h"
+#include "pictures/InkHalo.h"
 #include "ui/LinkLabel.h"
 #include "support/FakeDialogs.h"
 
@@ -41,6 +42,7 @@ private slots:
     void closingKeys();
     void creditsTimerAndTicks();
     void creditsPainting();
+    void creditsKeepTheirContrastUnderADarkPalette();
     void linkOpensMail();
     void linkTurnsBlueWhileHovered();
     void modalOverItsOwner();
@@ -331,6 +333,40 @@ void TestAbout::creditsPainting()
     QVERIFY(!rows.isEmpty());
     QVERIFY(rows.constFirst() > 0);
     QVERIFY(rows.constLast() < 105);
+}
+
+// The fixed blue and red of the credits and the caption stay on light grey
+// when the desktop's palette is dark.
+void TestAbout::creditsKeepTheirContrastUnderADarkPalette()
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base,
+                                           QPalette::Midlight, QPalette::Mid})
+        dark.setColor(role, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    TfmAbout box(nullptr);
+    CreditsView *view = box.credits();
+    view->timer()->stop();
+    for (int i = 0; i < 60; ++i)
+        view->tick();
+    const QImage credits = view->grab().toImage();
+    const QImage frame = box.findChild<QWidget *>(QStringLiteral("spSkinGroupBox1"))->grab().toImage();
+    QApplication::setPalette(before);
+
+    const auto contrastOnBlue = [](const QColor &ground) {
+        return pictures::contrastRatio(QColor(Qt::blue), ground);
+    };
+    QVERIFY2(contrastOnBlue(credits.pixelColor(0, 118)) >= 4.5, qPrintable(credits.pixelColor(0, 118).name()));
+    // The caption bar behind the red caption, beside its text.
+    QVERIFY2(contrastOnBlue(frame.pixelColor(3, 12)) >= 4.5, qPrintable(frame.pixelColor(3, 12).name()));
+    // Some text has scrolled in and is drawn in blue or red.
+    bool coloured = false;
+    for (int y = 0; y < credits.height() && !coloured; ++y)
+        for (int x = 0; x < credits.width() && !coloured; ++x)
+            coloured = credits.pixelColor(x, y).saturation() > 128;
+    QVERIFY(coloured);
 }
 
 void TestAbout::linkOpensMail()

@@ -749,7 +749,7 @@ private slots:
         QFETCH(int, expectedPage);
         QFETCH(int, expectedCharset);
         writeSettings({{QStringLiteral("CoTop"), QStringLiteral("0x40")},
-                       {QStringLiteral("CoLeft"), QStringLiteral("-20")},
+                       {QStringLiteral("CoLeft"), QStringLiteral("20")},
                        {QStringLiteral("TipNamotki"), tipNamotki},
                        {QStringLiteral("Page_control"), page},
                        {QStringLiteral("EditorFontCharset"), charset}});
@@ -757,7 +757,7 @@ private slots:
         auto window = makeWindow();
         window->ReadParams();
 
-        QCOMPARE(window->pos(), QPoint(-20, 64));
+        QCOMPARE(window->pos(), QPoint(20, 64));
         QCOMPARE(window->Tab1->RadioGroup1->itemIndex(), expectedType);
         QCOMPARE(window->Tab1->windingType(), expectedType == 1 ? coil::WindingType::MultiLayer
                                                                 : coil::WindingType::SingleLayer);

@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -135,6 +136,64 @@ private slots:
         QVERIFY(!control<QPushButton>("spSkinButton1")->isEnabled());
         QVERIFY(control<QAction>("N2")->isChecked());
         QVERIFY(control<ui::TooltipSwitch>("Hint1")->isOn());
+    }
+
+    // Every item shows a swatch of its colour beside its unchanged name, in
+    // the drop-down list and in the closed box.
+    void bandListsShowTheirColours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("black") << "чёрный" << QColor(0x00, 0x00, 0x00);
+        QTest::newRow("brown") << "коричневый" << QColor(0x8B, 0x45, 0x13);
+        QTest::newRow("red") << "красный" << QColor(0xE0, 0x00, 0x00);
+        QTest::newRow("orange") << "оранжевый" << QColor(0xFF, 0x8C, 0x00);
+        QTest::newRow("yellow") << "жёлтый" << QColor(0xFF, 0xE0, 0x00);
+        QTest::newRow("green") << "зелёный" << QColor(0x00, 0xA0, 0x40);
+        QTest::newRow("blue") << "голубой" << QColor(0x20, 0x80, 0xFF);
+        QTest::newRow("violet") << "фиолетовый" << QColor(0x8B, 0x00, 0xFF);
+        QTest::newRow("grey") << "серый" << QColor(0x80, 0x80, 0x80);
+        QTest::newRow("white") << "белый" << QColor(0xFF, 0xFF, 0xFF);
+        QTest::newRow("gold") << "золотистый" << QColor(0xD4, 0xAF, 0x37);
+        QTest::newRow("silver") << "серебристый" << QColor(0xC0, 0xC0, 0xC0);
+    }
+
+    void bandListsShowTheirColours()
+    {
+        QFETCH(QString, name);
+        QFETCH(QColor, colour);
+        const auto near = [&colour](const QColor &seen) {
+            return qAbs(seen.red() - colour.red()) <= 24 && qAbs(seen.green() - colour.green()) <= 24
+                   && qAbs(seen.blue() - colour.blue()) <= 24;
+        };
+        showActive();
+        int items = 0;
+        for (int number = 1; number <= 5; ++number) {
+            ui::ComboBox *combo = list(number);
+            const int index = combo->findText(name, Qt::MatchExactly);
+            if (index < 0)
+                continue;
+            ++items;
+            const QImage swatch = combo->itemIcon(index).pixmap(combo->iconSize()).toImage();
+            QVERIFY2(!swatch.isNull(), qPrintable(combo->objectName()));
+            const QColor middle = swatch.pixelColor(swatch.width() / 2, swatch.height() / 2);
+            QVERIFY2(near(middle), qPrintable(combo->objectName() + ": " + middle.name()));
+            // A frame that stands out from a light and from a dark window.
+            const QColor frame = swatch.pixelColor(0, swatch.height() / 2);
+            QVERIFY2(frame.alpha() == 255 && qGray(frame.rgb()) > 0x40 && qGray(frame.rgb()) < 0xC0,
+                     qPrintable(frame.name()));
+
+            combo->setHidden(false);
+            combo->setItemIndex(index);
+            QCOMPARE(combo->currentText(), name);
+            const QImage closed = combo->grab().toImage();
+            bool shown = false;
+            // Behind the arrow, right of the text.
+            for (int x = closed.width() * 2 / 3; x < closed.width() && !shown; ++x)
+                shown = near(closed.pixelColor(x, closed.height() / 2));
+            QVERIFY2(shown, qPrintable(combo->objectName() + ": no swatch in the closed box"));
+        }
+        QVERIFY(items > 0);
     }
 
     void fixedClientArea()
@@ -349,6 +408,28 @@ private slots:
         QVERIFY(control<ui::TooltipSwitch>("Hint1")->isOn());
         showActive();
         QVERIFY(!control<ui::TooltipSwitch>("Hint1")->isOn());
+    }
+
+    // A stored place from which the window could not be reached is brought
+    // onto the screen, whatever the numbers.
+    void storedPlaceWithinReach_data()
+    {
+        QTest::addColumn<QByteArray>("left");
+        QTest::addColumn<QByteArray>("top");
+        QTest::newRow("far right and far up") << QByteArray("5000") << QByteArray("-3000");
+        QTest::newRow("title bar above the top edge") << QByteArray("-3") << QByteArray("-30");
+        QTest::newRow("largest numbers") << QByteArray("2147483647") << QByteArray("-2147483648");
+        QTest::newRow("largest numbers, hexadecimal") << QByteArray("0x7FFFFFFF") << QByteArray("0x7FFFFFFF");
+    }
+
+    void storedPlaceWithinReach()
+    {
+        QFETCH(QByteArray, left);
+        QFETCH(QByteArray, top);
+        writeSettings("[WindowPos]\r\nMaTop=" + top + "\r\nMaLeft=" + left + "\r\n");
+        showActive();
+        QVERIFY2(window()->screen()->availableGeometry().contains(window()->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2").arg(window()->x()).arg(window()->y())));
     }
 
     void storedSettingsAreApplied()

@@ -60,6 +60,12 @@ void TfmContura::ReadParams()
 {
     const settings::IniFile ini(m_settingsPath);
     ui::readWindowPosition(this, ini, positionKeys);
+    // Every coil window reads the same place; a new one would hide the last.
+    if (parentWidget()) {
+        const QList<TfmContura *> coilWindows =
+            parentWidget()->findChildren<TfmContura *>(Qt::FindDirectChildrenOnly);
+        ui::stepAsideFrom(this, {coilWindows.cbegin(), coilWindows.cend()});
+    }
     settingsTable().read(ini);
     // Applying the font is no edit of the log.
     RichEdit1->setModified(false);
