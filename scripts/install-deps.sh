@@ -7,8 +7,9 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
-    # chmcmd compiles the help file.
-    fp-utils
+    # chmcmd compiles the help file; enum_chmLib and extract_chmLib read it
+    # back for the check of its contents.
+    fp-utils libchm-bin
     # Fonts with the metrics of Arial, Times New Roman and Courier New.
     fonts-liberation2 fonts-dejavu-core
     # Qt's own texts (standard buttons, dialogs) in Russian: qtbase_ru.qm.

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds in Release into build-release/, makes the Debian package and the
 # portable archive with cpack, and checks them: lintian on the .deb,
-# desktop-file-validate on the desktop entry, appstreamcli on the metainfo.
+# desktop-file-validate on the desktop entry, appstreamcli on the metainfo
+# and the sizes of the screenshots it lists.
 # The packages land in build-release/packages/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,8 @@ echo "== desktop-file-validate"
 desktop-file-validate packaging/bandimor.desktop
 echo "== appstreamcli validate"
 appstreamcli validate --no-net packaging/io.github.bandimor.bandimor.metainfo.xml
+echo "== screenshot sizes"
+bash scripts/check-screenshot-sizes.sh packaging/io.github.bandimor.bandimor.metainfo.xml
 echo "== lintian"
 # Errors fail the script; warnings and notes are shown.
 lintian --fail-on error --display-info "$build"/packages/*.deb

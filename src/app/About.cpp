@@ -259,5 +259,5 @@ void TfmAbout::spSkinButton1Click()
 void TfmAbout::spSkinLinkLabel1Click()
 {
     // A failure to open the mail program is not reported.
-    ui::dialogs().openWithShell(app::about::mailtoUrl(app::about::mailAddress()));
+    ui::dialogs().openWithShell(app::about::mailtoUrl(app::about::mailAddress()), {});
 }

@@ -89,6 +89,34 @@ bool writePictureFiles(const QString &folder, QString *error)
     return true;
 }
 
+QList<PictureFile> helpPictureFiles()
+{
+    QList<PictureFile> files;
+    for (const PictureFile &file : pictureFiles()) {
+        if (file.relativePath.startsWith(QLatin1String("Images/")))
+            files.append({QFileInfo(file.relativePath).completeBaseName() + QStringLiteral(".png"), file.draw});
+    }
+    return files;
+}
+
+bool writeHelpPictures(const QString &folder, QString *error)
+{
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("cannot create %1").arg(folder);
+        return false;
+    }
+    for (const PictureFile &file : helpPictureFiles()) {
+        const QString path = QDir(folder).filePath(file.relativePath);
+        const QImage picture = file.draw().convertToFormat(QImage::Format_RGB32);
+        QImageWriter writer(path, "png");
+        if (!writer.write(picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation))) {
+            *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
+            return false;
+        }
+    }
+    return true;
+}
+
 QImage readBitmap(const QString &path)
 {
     QFile file(path);

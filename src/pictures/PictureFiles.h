@@ -22,6 +22,15 @@ QList<PictureFile> pictureFiles();
 // a message in error when a file cannot be written.
 bool writePictureFiles(const QString &folder, QString *error);
 
+// The coil drawings for the help pages: every picture under "Images" as a
+// PNG of the same name ("odinSloy.png" ...), twice the size pixel for pixel,
+// so that its letters read well.
+QList<PictureFile> helpPictureFiles();
+
+// Writes the help pictures into folder; false with a message in error when
+// a file cannot be written.
+bool writeHelpPictures(const QString &folder, QString *error);
+
 // Reads a Windows bitmap. A null image when the file is missing, is no
 // bitmap, or is damaged: a file whose pixel data ends before the header says
 // it does would otherwise show as a picture with a black remainder.

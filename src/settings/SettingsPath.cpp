@@ -18,20 +18,12 @@ QString iniPathFor(const QString &executablePath)
     return stem + QStringLiteral(".ini");
 }
 
-bool folderWritable(const QString &folder)
-{
-    // isWritable() asks the system (access()), which also answers for a
-    // read-only mount; the permission bits alone would not.
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
-}
-
 QString settingsFilePath(const QString &executablePath)
 {
-    if (folderWritable(QFileInfo(executablePath).absolutePath()))
+    if (isPortableFolder(QFileInfo(executablePath).absolutePath()))
         return iniPathFor(executablePath);
-    // Installed where the user cannot write (under /usr, say): the user's
-    // own configuration folder.
+    // Installed (under /usr, say), or where the user cannot write: the
+    // user's own configuration folder.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                            + QStringLiteral("/bandimor");
     QDir().mkpath(folder);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the settings file lies: beside the executable, with its name, when
-// the program runs from a folder the user can write (a portable folder);
-// otherwise in the user's own configuration folder, as the XDG base
-// directory rules place it.
+// the program runs from a portable folder (see ProgramFolder.h); otherwise,
+// as for an installed copy, in the user's own configuration folder, as the
+// XDG base directory rules place it.
+
+#include "settings/ProgramFolder.h"
 
 #include <QString>
 
@@ -13,10 +15,6 @@ namespace settings {
 // without an extension gets ".ini" appended. Only the file name's own last
 // dot counts, never a dot in a folder name.
 QString iniPathFor(const QString &executablePath);
-
-// True when a file can be created in the folder: it exists, is a folder, and
-// the user may write it (its file system is not mounted read-only).
-bool folderWritable(const QString &folder);
 
 // The settings file of the executable at executablePath, the user's
 // configuration folder taken from the XDG rules ($XDG_CONFIG_HOME, or

@@ -1,33 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DesktopOpener.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
+#include <memory>
 
 namespace ui {
+namespace {
 
-bool openWithDesktop(const QString &path, int waitMs)
+// An opener that still runs when the program ends is stopped quietly: its
+// verdict has no window left to report to. (The viewer it started, if any,
+// goes on.)
+class OpenerProcess final : public QProcess
 {
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (opener.isEmpty())
-        return false;
+public:
+    using QProcess::QProcess;
+    ~OpenerProcess() override
+    {
+        blockSignals(true);
+        if (state() != NotRunning) {
+            kill();
+            waitForFinished(1000);
+        }
+    }
+};
 
-    // Owned by nobody: an opener that outlives the wait keeps running, and
-    // the object goes when it ends.
-    auto *process = new QProcess;
+} // namespace
+
+void openWithDesktop(const QString &path, std::function<void(bool opened)> verdict, int waitMs)
+{
+    QObject *app = QCoreApplication::instance();
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        QTimer::singleShot(0, app, [verdict] { verdict(false); });
+        return;
+    }
+
+    // Owned by the application: an opener that outlives the wait keeps
+    // running while the program does, and the object goes when it ends.
+    auto *process = new OpenerProcess(app);
     process->setProgram(opener);
     process->setArguments({path});
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
-    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+
+    // Given once, and always from the event loop: a start that fails at
+    // once must not answer inside this call.
+    auto settled = std::make_shared<bool>(false);
+    auto settle = [app, verdict = std::move(verdict), settled](bool opened) {
+        if (*settled)
+            return;
+        *settled = true;
+        QTimer::singleShot(0, app, [verdict, opened] { verdict(opened); });
+    };
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, settle](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;  // a crash also ends it: finished() tells
+                         settle(false);
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, settle](int exitCode, QProcess::ExitStatus status) {
+                         settle(status == QProcess::NormalExit && exitCode == 0);
+                         process->deleteLater();
+                     });
+    QTimer::singleShot(waitMs, process, [settle] { settle(true); });
     process->start();
-    if (!process->waitForStarted(waitMs)) {
-        delete process;
-        return false;
-    }
-    if (!process->waitForFinished(waitMs))
-        return true;
-    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
 }
 
 } // namespace ui

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QUrl>
 
 namespace ui {
@@ -169,15 +170,21 @@ public:
         return dialog.choice();
     }
 
-    bool openWithShell(const QUrl &url) override
+    void openWithShell(const QUrl &url, const std::function<void()> &onFailure) override
     {
         // A local file goes to xdg-open, whose verdict counts; an address
         // (mailto:) to Qt, which only reports that it handed it on.
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-        if (url.isLocalFile())
-            return openWithDesktop(url.toLocalFile());
+        if (url.isLocalFile()) {
+            openWithDesktop(url.toLocalFile(), [onFailure](bool opened) {
+                if (!opened && onFailure)
+                    onFailure();
+            });
+            return;
+        }
 #endif
-        return QDesktopServices::openUrl(url);
+        if (!QDesktopServices::openUrl(url) && onFailure)
+            QTimer::singleShot(0, qApp, onFailure);
     }
 
     void beep() override { QApplication::beep(); }

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -69,8 +70,10 @@ public:
     virtual bool setUpPrinter(QWidget *parent, QPrinter *printer) = 0;
     // Face, size, style, underline, strikeout and colour; nothing when cancelled.
     virtual std::optional<FontChoice> chooseFont(QWidget *parent, const FontChoice &initial) = 0;
-    // Opens a file or address with the desktop's default program.
-    virtual bool openWithShell(const QUrl &url) = 0;
+    // Opens a file or address with the desktop's default program and returns
+    // at once; onFailure (may be empty) runs later, from the event loop, when
+    // the desktop reports that it could not open it.
+    virtual void openWithShell(const QUrl &url, const std::function<void()> &onFailure) = 0;
     virtual void beep() = 0;
 };
 

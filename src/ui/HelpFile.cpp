@@ -2,11 +2,12 @@
 #include "ui/HelpFile.h"
 
 #include "base/AppInfo.h"
-
 #include "ui/Dialogs.h"
 
 #include <QFileInfo>
+#include <QPointer>
 #include <QUrl>
+#include <QWidget>
 
 namespace ui {
 
@@ -15,11 +16,30 @@ QString helpFilePath(const QString &programDir)
     return base::programFile(programDir, QStringLiteral("Spravka.chm"));
 }
 
+QString missingHelpFileText()
+{
+    return QStringLiteral("Ошибка загрузки файла справки, положите его на место!");
+}
+
+QString noHelpViewerText()
+{
+    return QStringLiteral("Не найдена программа для просмотра справки (файлы CHM). "
+                          "Установите её, например kchmviewer или xchm.");
+}
+
 void openHelpFile(QWidget *parent, const QString &programDir)
 {
     const QString path = helpFilePath(programDir);
-    if (!QFileInfo(path).isFile() || !dialogs().openWithShell(QUrl::fromLocalFile(path)))
-        showNotice(parent, QStringLiteral("Ошибка загрузки файла справки, положите его на место!"), Icon::Error);
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable()) {
+        showNotice(parent, missingHelpFileText(), Icon::Error);
+        return;
+    }
+    // The window may be gone by the time the desktop answers.
+    const QPointer<QWidget> window(parent);
+    dialogs().openWithShell(QUrl::fromLocalFile(path), [window] {
+        showNotice(window, noHelpViewerText(), Icon::Error);
+    });
 }
 
 } // namespace ui

@@ -16,6 +16,7 @@
 #include "support/FakeDialogs.h"
 #include "support/FakeOpener.h"
 #include "ui/DesktopOpener.h"
+#include "ui/HelpFile.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
 
@@ -885,12 +886,13 @@ private slots:
         QTest::addColumn<bool>("fileThere");
         QTest::addColumn<int>("openerStatus");  // -1: no opener on PATH
         QTest::addColumn<bool>("openerRuns");
-        QTest::addColumn<bool>("message");
+        QTest::addColumn<QString>("message");   // empty: none
 
-        QTest::newRow("help file missing") << false << 0 << false << true;
-        QTest::newRow("opener fails") << true << 1 << true << true;
-        QTest::newRow("no opener installed") << true << -1 << false << true;
-        QTest::newRow("opened") << true << 0 << true << false;
+        const QString noViewer = ui::noHelpViewerText();
+        QTest::newRow("help file missing") << false << 0 << false << HelpError;
+        QTest::newRow("opener fails") << true << 1 << true << noViewer;
+        QTest::newRow("no opener installed") << true << -1 << false << noViewer;
+        QTest::newRow("opened") << true << 0 << true << QString();
     }
 
     void help()
@@ -898,24 +900,46 @@ private slots:
         QFETCH(bool, fileThere);
         QFETCH(int, openerStatus);
         QFETCH(bool, openerRuns);
-        QFETCH(bool, message);
+        QFETCH(QString, message);
         const QString helpPath = dir->filePath(QStringLiteral("Spravka.chm"));
         if (fileThere) {
             QFile file(helpPath);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         const FakeOpener opener(openerStatus >= 0 ? std::optional<int>(openerStatus) : std::nullopt);
-        fake->shell = [](const QUrl &url) { return ui::openWithDesktop(url.toLocalFile()); };
+        bool settled = !fileThere;
+        fake->shell = [&settled](const QUrl &url, const std::function<void()> &onFailure) {
+            ui::openWithDesktop(url.toLocalFile(), [&settled, onFailure](bool opened) {
+                settled = true;
+                if (!opened)
+                    onFailure();
+            });
+        };
         auto window = makeWindow();
 
         window->N6Click();
+        QTRY_VERIFY_WITH_TIMEOUT(settled, 10000);
 
         QCOMPARE(opener.calls(), openerRuns ? QStringList{helpPath} : QStringList());
-        QCOMPARE(messageTexts(*fake), message ? QStringList{HelpError} : QStringList());
-        if (message) {
+        QCOMPARE(messageTexts(*fake), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty()) {
             QCOMPARE(fake->messages.first().caption, Notice);
             QCOMPARE(fake->messages.first().icon, ui::Icon::Error);
         }
+    }
+
+    // The opener answers after the window has closed: the notice comes all
+    // the same, without the window.
+    void helpFailureAfterTheWindowClosed()
+    {
+        QFile file(dir->filePath(QStringLiteral("Spravka.chm")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        fake->shellResult = false;
+        auto window = makeWindow();
+        window->N6Click();
+        window.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(messageTexts(*fake), QStringList{ui::noHelpViewerText()}, 2000);
     }
 };
 

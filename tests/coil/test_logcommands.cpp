@@ -6,6 +6,7 @@
 #include "base/AppError.h"
 #include "base/AppInfo.h"
 #include "base/FileReplacement.h"
+#include "coil/window/LogPrinting.h"
 #include "coil/window/ResultsLog.h"
 #include "support/FakeDialogs.h"
 #include "support/FileHelpers.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QScopeGuard>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -62,6 +64,24 @@ bool pdfPageContentHas(const QByteArray &pdf, const QByteArray &commands)
         from = end;
     }
     return false;
+}
+
+// The drawing commands of the first page that draws text.
+QByteArray firstTextPage(const QByteArray &pdf)
+{
+    qsizetype from = 0;
+    while ((from = pdf.indexOf("stream\n", from)) >= 0) {
+        from += 7;
+        const qsizetype end = pdf.indexOf("endstream", from);
+        if (end < 0)
+            break;
+        const QByteArray sizePrefix("\x00\x10\x00\x00", 4);
+        const QByteArray commands = qUncompress(sizePrefix + pdf.mid(from, end - from));
+        if (commands.contains("BT"))
+            return commands;
+        from = end;
+    }
+    return {};
 }
 
 } // namespace
@@ -524,6 +544,123 @@ private slots:
         const int pages = pdfPageCount(bytes);
         QVERIFY2(manyPages ? pages > 1 : pages == 1, qPrintable(QString::number(pages)));
         QVERIFY(!log->isModified());
+    }
+
+    void pagesToPrint_data()
+    {
+        QTest::addColumn<QString>("ranges");  // as typed in the dialog; empty: all pages
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("collate");
+        QTest::addColumn<bool>("lastFirst");
+        QTest::addColumn<QList<int>>("pages");
+
+        QTest::newRow("all") << "" << 1 << true << false << QList<int>{1, 2, 3};
+        QTest::newRow("second page only") << "2-2" << 1 << true << false << QList<int>{2};
+        QTest::newRow("range past the end") << "2-9" << 1 << true << false << QList<int>{2, 3};
+        QTest::newRow("range beyond the log") << "5-7" << 1 << true << false << QList<int>{};
+        QTest::newRow("pages apart") << "1,3" << 1 << true << false << QList<int>{1, 3};
+        QTest::newRow("two copies collated") << "" << 2 << true << false << QList<int>{1, 2, 3, 1, 2, 3};
+        QTest::newRow("two copies uncollated") << "1-2" << 2 << false << false << QList<int>{1, 1, 2, 2};
+        QTest::newRow("last page first") << "" << 1 << true << true << QList<int>{3, 2, 1};
+        QTest::newRow("no copies asked is one") << "3" << 0 << true << false << QList<int>{3};
+    }
+    void pagesToPrint()
+    {
+        QFETCH(QString, ranges);
+        QFETCH(int, copies);
+        QFETCH(bool, collate);
+        QFETCH(bool, lastFirst);
+        QFETCH(QList<int>, pages);
+        QCOMPARE(coil::pagesToPrint(3, QPageRanges::fromString(ranges), copies, collate, lastFirst), pages);
+    }
+
+    // What the print dialog asks reaches the paper: a 3-page log, each page
+    // started by a page break.
+    void printAsAsked_data()
+    {
+        QTest::addColumn<int>("from");     // 0: all pages
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("collate");
+        QTest::addColumn<int>("sheets");   // 0: nothing printed
+
+        QTest::newRow("all pages") << 0 << 0 << 1 << true << 3;
+        QTest::newRow("page 2 to 2") << 2 << 2 << 1 << true << 1;
+        QTest::newRow("page 2 to 2, three copies") << 2 << 2 << 3 << true << 3;
+        QTest::newRow("two uncollated copies") << 0 << 0 << 2 << false << 6;
+        QTest::newRow("pages beyond the log") << 4 << 5 << 1 << true << 0;
+    }
+    void printAsAsked()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, copies);
+        QFETCH(bool, collate);
+        QFETCH(int, sheets);
+        QTextCursor cursor(log->document());
+        for (int page = 1; page <= 3; ++page) {
+            if (page > 1)
+                cursor.insertBlock();
+            QTextBlockFormat format;
+            if (page > 1)
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            cursor.setBlockFormat(format);
+            cursor.insertText(QStringLiteral("Страница %1").arg(page));
+        }
+        const QString pdf = dir->filePath("range.pdf");
+        bool asked = false;
+        QMarginsF printable;
+        QRectF paper;
+        fake->acceptPrint = true;
+        fake->preparePrinter = [&](QPrinter *printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setPdfVersion(QPagedPaintDevice::PdfVersion_1_4);
+            if (from > 0) {
+                printer->setPrintRange(QPrinter::PageRange);
+                printer->setFromTo(from, to);
+            }
+            printer->setCopyCount(copies);
+            printer->setCollateCopies(collate);
+            asked = true;
+            printable = printer->pageLayout().minimumMargins();
+            paper = printer->pageLayout().fullRect(QPageLayout::Point);
+        };
+
+        log->printLog();
+        QVERIFY(asked);
+        if (sheets == 0) {
+            QVERIFY(!QFile::exists(pdf));
+            return;
+        }
+        const QByteArray bytes = contentOf(pdf);
+        QCOMPARE(pdfPageCount(bytes), sheets);
+
+        // The page's drawing starts at the printable area's top left corner
+        // (for a PDF, the paper's), flipped to PDF's upward y axis: no
+        // margins of the program's own.
+        const QByteArray page = firstTextPage(bytes);
+        static const QRegularExpression origin(QStringLiteral("(\\S+) 0 0 (\\S+) (\\S+) (\\S+) cm"));
+        const QRegularExpressionMatch placed = origin.match(QString::fromLatin1(page));
+        QVERIFY2(placed.hasMatch(), page.constData());
+        QCOMPARE(placed.captured(3).toDouble(), printable.left());
+        QCOMPARE(placed.captured(4).toDouble(), paper.height() - printable.top());
+        // The first line printed starts at the left edge, its baseline within
+        // the first line's height of the top. The page shown is moved into
+        // place by a translation of its own ("1 0 0 1 x y cm").
+        const qsizetype textStart = page.indexOf("BT\n");
+        QVERIFY2(textStart > 0, page.constData());
+        static const QRegularExpression shift(QStringLiteral("1 0 0 1 (\\S+) (\\S+) cm\\n"));
+        QPointF shifted;
+        for (const QRegularExpressionMatch &m : shift.globalMatch(QString::fromLatin1(page.left(textStart))))
+            shifted = QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+        static const QRegularExpression firstText(QStringLiteral("^BT\\n[^\\n]*Tm\\n(\\S+) (\\S+) Td"));
+        const QRegularExpressionMatch text = firstText.match(QString::fromLatin1(page.mid(textStart)));
+        QVERIFY2(text.hasMatch(), page.constData());
+        QCOMPARE(text.captured(1).toDouble() + shifted.x(), 0.0);
+        const qreal baseline = -text.captured(2).toDouble() + shifted.y();
+        QVERIFY2(baseline > 0 && baseline < 2 * QFontMetricsF(log->logFont()).height(),
+                 qPrintable(QString::number(baseline)));
     }
 
     void printCancelledPrintsNothing()

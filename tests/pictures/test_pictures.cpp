@@ -37,6 +37,8 @@ private slots:
     void icons_data();
     void icons();
     void desktopIcons();
+    void helpPictures_data();
+    void helpPictures();
 };
 
 void TestPictures::bitmapFiles_data()
@@ -178,6 +180,39 @@ void TestPictures::desktopIcons()
         QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
         QVERIFY(distinctColours(image) > 2);
     }
+}
+
+// The help pages show the coil drawings of the tabs, pixel for pixel at
+// twice the size.
+void TestPictures::helpPictures_data()
+{
+    QTest::addColumn<QString>("helpName");
+    QTest::addColumn<QString>("bitmap");   // as the window loads it
+
+    QTest::newRow("single-layer coil") << "odinSloy.png" << "Images/odinSloy.bmp";
+    QTest::newRow("multi-layer coil") << "dvaSloya.png" << "Images/dvaSloya.bmp";
+    QTest::newRow("turns") << "vitki.png" << "Images/vitki.bmp";
+    QTest::newRow("straight wire") << "odinProv.png" << "Images/odinProv.bmp";
+}
+
+void TestPictures::helpPictures()
+{
+    QFETCH(QString, helpName);
+    QFETCH(QString, bitmap);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString error;
+    QVERIFY2(pictures::writeHelpPictures(dir.filePath(QStringLiteral("pictures")), &error), qPrintable(error));
+    QVERIFY2(pictures::writePictureFiles(dir.path(), &error), qPrintable(error));
+
+    QImageReader reader(dir.filePath(QStringLiteral("pictures/") + helpName));
+    QCOMPARE(reader.format(), QByteArray("png"));
+    const QImage help = reader.read().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = pictures::readBitmap(dir.filePath(bitmap)).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!shown.isNull());
+    QCOMPARE(help.size(), shown.size() * 2);
+    QCOMPARE(help, shown.scaled(shown.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    QCOMPARE(pictures::helpPictureFiles().size(), 4);
 }
 
 QTEST_MAIN(TestPictures)

@@ -10,6 +10,7 @@
 #include "support/FakeOpener.h"
 #include "support/FileHelpers.h"
 #include "ui/DesktopOpener.h"
+#include "ui/HelpFile.h"
 #include "ui/ComboBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
@@ -35,6 +36,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -486,39 +488,84 @@ private slots:
     {
         QTest::addColumn<bool>("fileThere");
         QTest::addColumn<int>("openerStatus");  // -1: no opener on PATH
-        QTest::addColumn<bool>("message");
+        QTest::addColumn<QString>("work");      // what the opener does first
+        QTest::addColumn<QString>("message");   // empty: none
 
-        QTest::newRow("opened") << true << 0 << false;
-        QTest::newRow("opener fails") << true << 1 << true;
-        QTest::newRow("no opener installed") << true << -1 << true;
-        QTest::newRow("help file missing") << false << 0 << true;
+        const QString missing = ui::missingHelpFileText();
+        const QString noViewer = ui::noHelpViewerText();
+        QTest::newRow("opened") << true << 0 << QString() << QString();
+        QTest::newRow("opener fails") << true << 1 << QString() << noViewer;
+        QTest::newRow("opener fails after a second") << true << 4 << "/bin/sleep 1" << noViewer;
+        QTest::newRow("no opener installed") << true << -1 << QString() << noViewer;
+        QTest::newRow("help file missing") << false << 0 << QString() << missing;
     }
 
-    // No shell reports a failure on Linux: the window says it.
+    // No shell reports a failure on Linux: the window says it, once the
+    // opener has given up, and never tells to put back a file that is there.
     void help()
     {
         QFETCH(bool, fileThere);
         QFETCH(int, openerStatus);
-        QFETCH(bool, message);
+        QFETCH(QString, work);
+        QFETCH(QString, message);
         const QString helpPath = m_dir->filePath(QStringLiteral("Spravka.chm"));
         if (fileThere)
             putFile(helpPath, "ITSF");
-        const FakeOpener opener(openerStatus >= 0 ? std::optional<int>(openerStatus) : std::nullopt);
-        m_dialogs->shell = [](const QUrl &url) { return ui::openWithDesktop(url.toLocalFile()); };
+        const FakeOpener opener(openerStatus >= 0 ? std::optional<int>(openerStatus) : std::nullopt, work);
+        bool settled = false;
+        m_dialogs->shell = [&settled](const QUrl &url, const std::function<void()> &onFailure) {
+            ui::openWithDesktop(url.toLocalFile(), [&settled, onFailure](bool opened) {
+                settled = true;
+                if (!opened)
+                    onFailure();
+            });
+        };
         window()->setProgramDir(m_dir->path() + QLatin1Char('/'));
 
         control<QAction>("N9")->trigger();
+        if (fileThere) {
+            // Nothing is said before the opener has answered.
+            QVERIFY(m_dialogs->messages.isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT(settled, 10000);
+        }
 
         QCOMPARE(opener.calls(), fileThere && openerStatus >= 0 ? QStringList{helpPath} : QStringList());
-        if (message) {
+        if (!message.isEmpty()) {
             QCOMPARE(m_dialogs->messages.size(), 1);
-            QCOMPARE(m_dialogs->messages[0].text,
-                     QStringLiteral("Ошибка загрузки файла справки, положите его на место!"));
+            QCOMPARE(m_dialogs->messages[0].text, message);
             QCOMPARE(m_dialogs->messages[0].caption, QStringLiteral("К сведению..."));
             QCOMPARE(m_dialogs->messages[0].icon, ui::Icon::Error);
         } else {
             QVERIFY(m_dialogs->messages.isEmpty());
         }
+    }
+
+    // A viewer that takes seconds to come up does not hold the window: its
+    // events are handled while the opener still runs.
+    void helpDoesNotHoldTheWindow()
+    {
+        putFile(m_dir->filePath(QStringLiteral("Spravka.chm")), "ITSF");
+        const FakeOpener opener(0, QStringLiteral("/bin/sleep 5"));
+        m_dialogs->shell = [](const QUrl &url, const std::function<void()> &onFailure) {
+            ui::openWithDesktop(url.toLocalFile(), [onFailure](bool opened) {
+                if (!opened)
+                    onFailure();
+            });
+        };
+        window()->setProgramDir(m_dir->path() + QLatin1Char('/'));
+        showActive();
+
+        control<QAction>("N9")->trigger();
+        bool answered = false;
+        bool openerEndedFirst = true;
+        QTimer::singleShot(0, window(), [&] {
+            answered = true;
+            openerEndedFirst = opener.ended();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, 4000);
+        QVERIFY(!openerEndedFirst);
+        QTRY_COMPARE_WITH_TIMEOUT(opener.calls().size(), 1, 4000);
+        QVERIFY(m_dialogs->messages.isEmpty());
     }
 
     void openersRunForEachActivation()

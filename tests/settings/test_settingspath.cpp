@@ -18,7 +18,43 @@ private slots:
     void runningExecutable();
     void whereTheFileGoes_data();
     void whereTheFileGoes();
+    void dialogStartFolder_data();
+    void dialogStartFolder();
 };
+
+namespace {
+
+// Folders below root, made for a test: "usr/bin", "usr/lib/bandimor" ...
+void makeFolders(const QTemporaryDir &root, const QStringList &folders)
+{
+    for (const QString &folder : folders)
+        QVERIFY(QDir(root.path()).mkpath(folder));
+}
+
+// Sets an environment variable for the object's lifetime.
+class EnvironmentValue
+{
+public:
+    EnvironmentValue(const char *name, const QString &value) : m_name(name), m_old(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~EnvironmentValue()
+    {
+        if (m_old.isNull())
+            qunsetenv(m_name);
+        else
+            qputenv(m_name, m_old);
+    }
+    EnvironmentValue(const EnvironmentValue &) = delete;
+    EnvironmentValue &operator=(const EnvironmentValue &) = delete;
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+};
+
+} // namespace
 
 void TestSettingsPath::iniPathFor_data()
 {
@@ -59,6 +95,10 @@ void TestSettingsPath::whereTheFileGoes_data()
     // stands for a folder the user cannot write.
     QTest::newRow("folder is a file") << "blocked/bandimor" << "config/bandimor/bandimor.ini";
     QTest::newRow("folder missing") << "missing/bandimor" << "config/bandimor/bandimor.ini";
+    // Writable here, as for root under /usr: still the installed layout.
+    QTest::newRow("installed copy") << "usr/lib/bandimor/bandimor" << "config/bandimor/bandimor.ini";
+    QTest::newRow("lib/bandimor without bin") << "opt/lib/bandimor/bandimor" << "opt/lib/bandimor/bandimor.ini";
+    QTest::newRow("bin beside another folder") << "usr/lib/radio/bandimor" << "usr/lib/radio/bandimor.ini";
 }
 
 void TestSettingsPath::whereTheFileGoes()
@@ -67,7 +107,7 @@ void TestSettingsPath::whereTheFileGoes()
     QFETCH(QString, expected);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("portable")));
+    makeFolders(dir, {"portable", "usr/bin", "usr/lib/bandimor", "usr/lib/radio", "opt/lib/bandimor"});
     QFile blocker(dir.filePath(QStringLiteral("blocked")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -83,6 +123,38 @@ void TestSettingsPath::whereTheFileGoes()
     QCOMPARE(path, dir.filePath(expected));
     // The folder is there for the first save.
     QVERIFY(QFileInfo(QFileInfo(path).absolutePath()).isDir());
+}
+
+void TestSettingsPath::dialogStartFolder_data()
+{
+    QTest::addColumn<QString>("program");     // the program's folder, below the temporary one
+    QTest::addColumn<QStringList>("folders");  // made below it
+    QTest::addColumn<QString>("expected");    // below it, with a trailing separator
+
+    QTest::newRow("portable folder") << "portable" << QStringList{"portable", "home/Documents"}
+                                     << "portable/";
+    QTest::newRow("installed copy") << "usr/lib/bandimor/"
+                                    << QStringList{"usr/bin", "usr/lib/bandimor", "home/Documents"}
+                                    << "home/Documents/";
+    QTest::newRow("installed, no documents folder") << "usr/lib/bandimor"
+                                                    << QStringList{"usr/bin", "usr/lib/bandimor", "home"}
+                                                    << "home/";
+    QTest::newRow("folder missing") << "missing" << QStringList{"home/Documents"} << "home/Documents/";
+}
+
+void TestSettingsPath::dialogStartFolder()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, folders);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    makeFolders(dir, folders);
+    const EnvironmentValue home("HOME", dir.filePath(QStringLiteral("home")));
+    // No user-dirs.dirs there: the documents folder is ~/Documents.
+    const EnvironmentValue config("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")));
+
+    QCOMPARE(settings::fileDialogStartFolder(dir.filePath(program)), dir.filePath(expected));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsPath)

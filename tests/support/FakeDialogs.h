@@ -9,6 +9,7 @@
 #include <QList>
 #include <functional>
 #include <QQueue>
+#include <QTimer>
 #include <QUrl>
 
 class FakeDialogs : public ui::DialogSeam
@@ -38,10 +39,11 @@ public:
     bool chooseUnchanged = false;
 
     QList<QUrl> shellRequests;
+    // false: the shell reports a failure, from the event loop.
     bool shellResult = true;
-    // When set, answers the shell requests instead of shellResult (a test
+    // When set, takes the shell requests instead of shellResult (a test
     // hands them to the real opener this way).
-    std::function<bool(const QUrl &)> shell;
+    std::function<void(const QUrl &, const std::function<void()> &onFailure)> shell;
 
     int beeps = 0;
 
@@ -74,10 +76,13 @@ public:
             return initial;
         return fontChoice;
     }
-    bool openWithShell(const QUrl &url) override
+    void openWithShell(const QUrl &url, const std::function<void()> &onFailure) override
     {
         shellRequests.append(url);
-        return shell ? shell(url) : shellResult;
+        if (shell)
+            shell(url, onFailure);
+        else if (!shellResult && onFailure)
+            QTimer::singleShot(0, onFailure);
     }
     void beep() override { ++beeps; }
 };

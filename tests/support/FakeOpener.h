@@ -2,7 +2,8 @@
 #pragma once
 // A stand-in for the desktop's opener: a temporary folder that replaces PATH
 // while the object lives, holding an "xdg-open" that notes each argument it
-// gets and ends with the status the test chose, or no opener at all.
+// gets and ends with the status the test chose, or no opener at all; it
+// leaves a mark when it ends.
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +15,9 @@ class FakeOpener
 {
 public:
     // exitStatus: what the opener ends with; none: PATH holds no opener.
-    // work: a command the opener runs before it ends (a full path).
+    // work: a command the opener runs before it ends (a full path); its
+    // output goes nowhere, so that nothing outlives the test holding the
+    // test's output.
     explicit FakeOpener(std::optional<int> exitStatus, const QString &work = QString())
         : m_oldPath(qgetenv("PATH"))
     {
@@ -22,9 +25,11 @@ public:
             // Shell built-ins only: PATH leads nowhere else.
             QFile script(m_dir.filePath(QStringLiteral("xdg-open")));
             if (script.open(QIODevice::WriteOnly)) {
-                script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\n%2\nexit %3\n")
-                                 .arg(callsFile(), work)
+                const QString quiet = work.isEmpty() ? QString() : work + QStringLiteral(" >/dev/null 2>&1");
+                script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\n%2\n: > '%4'\nexit %3\n")
+                                 .arg(callsFile(), quiet)
                                  .arg(*exitStatus)
+                                 .arg(endedFile())
                                  .toUtf8());
                 script.close();
                 script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -45,7 +50,11 @@ public:
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
+    // Whether a run has ended.
+    bool ended() const { return QFile::exists(endedFile()); }
+
 private:
+    QString endedFile() const { return m_dir.filePath(QStringLiteral("ended")); }
     QString callsFile() const { return m_dir.filePath(QStringLiteral("calls.txt")); }
 
     QTemporaryDir m_dir;

@@ -2,7 +2,8 @@
 // Writes the program's bitmaps (splash.bmp, Images/*.bmp) into the folder
 // given as the first argument, and, given a second one, the application icon
 // for the desktop into that hicolor theme folder (NxN/apps/bandimor.png).
-// Run at build time on the offscreen platform.
+// With "--help-pictures <folder>" it writes the coil drawings of the help
+// pages instead. Run at build time on the offscreen platform.
 
 #include "pictures/PictureFiles.h"
 
@@ -16,10 +17,19 @@ int main(int argc, char *argv[])
     const QStringList arguments = QGuiApplication::arguments();
     QTextStream err(stderr);
     if (arguments.size() != 2 && arguments.size() != 3) {
-        err << "usage: bandimor_makepictures <output folder> [<hicolor icon folder>]\n";
+        err << "usage: bandimor_makepictures <output folder> [<hicolor icon folder>]\n"
+               "       bandimor_makepictures --help-pictures <folder>\n";
         return 2;
     }
     QString error;
+    if (arguments.at(1) == QLatin1String("--help-pictures")) {
+        if (arguments.size() != 3 || !pictures::writeHelpPictures(arguments.at(2), &error)) {
+            err << "bandimor_makepictures: " << (error.isEmpty() ? QStringLiteral("no folder given") : error)
+                << '\n';
+            return 1;
+        }
+        return 0;
+    }
     if (!pictures::writePictureFiles(arguments.at(1), &error)
         || (arguments.size() == 3 && !pictures::writeDesktopIcons(arguments.at(2), &error))) {
         err << "bandimor_makepictures: " << error << '\n';

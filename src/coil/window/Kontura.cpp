@@ -242,7 +242,7 @@ void TfmContura::buildMenu()
 
 void TfmContura::FormCreate()
 {
-    RichEdit1->setDialogDirectory(m_programDir);
+    RichEdit1->setDialogDirectory(settings::fileDialogStartFolder(m_programDir));
     RichEdit1->SetLogFileName(coil::untitledLogName());
     RichEdit1->clearLog();
     Tab1->RadioGroup1Click();

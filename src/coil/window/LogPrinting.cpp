@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTextDocument>
+#include <algorithm>
 #include <memory>
 
 namespace coil {
@@ -24,28 +25,66 @@ qreal screenDpi()
 
 } // namespace
 
+QList<int> pagesToPrint(int pageCount, const QPageRanges &ranges, int copies, bool collate,
+                        bool lastPageFirst)
+{
+    QList<int> range;
+    for (int page = 1; page <= pageCount; ++page) {
+        if (ranges.isEmpty() || ranges.contains(page))
+            range.append(page);
+    }
+    if (lastPageFirst)
+        std::reverse(range.begin(), range.end());
+
+    copies = std::max(1, copies);
+    QList<int> pages;
+    if (collate) {
+        for (int copy = 0; copy < copies; ++copy)
+            pages.append(range);
+    } else {
+        for (const int page : std::as_const(range))
+            pages.append(QList<int>(copies, page));
+    }
+    return pages;
+}
+
 void printLogDocument(const QTextDocument &document, QPrinter *printer, const QColor &textColor)
 {
     if (!printer->isValid())
         throw AppError(QStringLiteral("Printer selected is not valid"));
-    QPainter painter;
-    if (!painter.begin(printer))
-        throw AppError(QStringLiteral("Printing failed"));
+
+    // The printable area of the page, from its top left corner: no margins
+    // beyond those the printer cannot print on.
+    printer->setFullPage(false);
+    printer->setPageMargins(printer->pageLayout().minimumMargins(), printer->pageLayout().units());
 
     // A copy with the ordinary rich-text layout: the log's own layout is
     // made for the screen and knows no pages.
-    std::unique_ptr<QTextDocument> pages(document.clone());
-    pages->setDocumentMargin(0);
+    std::unique_ptr<QTextDocument> layout(document.clone());
+    layout->setDocumentMargin(0);
     const qreal scaleX = printer->logicalDpiX() / screenDpi();
     const qreal scaleY = printer->logicalDpiY() / screenDpi();
     const QSizeF pageSize(printer->width() / scaleX, printer->height() / scaleY);
-    pages->setPageSize(pageSize);
+    layout->setPageSize(pageSize);
 
-    const int pageCount = pages->pageCount();
-    for (int page = 0; page < pageCount; ++page) {
-        if (page > 0 && !printer->newPage())
+    // "Pages from 2 to 4" and "1-2,5" alike come as page ranges.
+    const bool ranged = printer->printRange() == QPrinter::PageRange;
+    // A printer that makes the copies itself gets each page once.
+    const bool printerCopies = printer->supportsMultipleCopies();
+    const QList<int> pages = pagesToPrint(layout->pageCount(), ranged ? printer->pageRanges() : QPageRanges(),
+                                          printerCopies ? 1 : printer->copyCount(),
+                                          printer->collateCopies(),
+                                          printer->pageOrder() == QPrinter::LastPageFirst);
+    if (pages.isEmpty())
+        return;
+
+    QPainter painter;
+    if (!painter.begin(printer))
+        throw AppError(QStringLiteral("Printing failed"));
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !printer->newPage())
             throw AppError(QStringLiteral("Printing failed"));
-        const QRectF area(QPointF(0, page * pageSize.height()), pageSize);
+        const QRectF area(QPointF(0, (pages.at(i) - 1) * pageSize.height()), pageSize);
         painter.save();
         painter.scale(scaleX, scaleY);
         painter.translate(0, -area.top());
@@ -53,7 +92,7 @@ void printLogDocument(const QTextDocument &document, QPrinter *printer, const QC
         context.palette.setColor(QPalette::Text, textColor.isValid() ? textColor : QColor(Qt::black));
         context.clip = area;
         painter.setClipRect(area);
-        pages->documentLayout()->draw(&painter, context);
+        layout->documentLayout()->draw(&painter, context);
         painter.restore();
     }
     painter.end();

@@ -4,11 +4,11 @@
 #include <QPlainTextDocumentLayout>
 #include <QPointer>
 
-#include "base/AppInfo.h"
 #include "coil/LogFileNames.h"
 #include "coil/LogLines.h"
 #include "richtext/LogFileFormat.h"
 #include "richtext/PastedText.h"
+#include "settings/ProgramFolder.h"
 #include "ui/Dialogs.h"
 
 #include <QKeyEvent>
@@ -90,7 +90,7 @@ ResultsLog::ResultsLog(QWidget *parent)
     , m_capacity(kFreshLogCapacity)
     , m_font(designFont())
     , m_fileName(untitledLogName())
-    , m_dialogDirectory(base::executableDir())
+    , m_dialogDirectory(settings::fileDialogStartFolder())
 {
     const QString hint = QStringLiteral("Поле для вывода результатов работы");
     setObjectName(QStringLiteral("RichEdit1"));
