@@ -67,7 +67,7 @@ public:
     {
         return m_qt.chooseFont(parent, initial);
     }
-    bool openWithShell(const QUrl &) override { return false; }
+    void openWithShell(const QUrl &, const std::function<void()> &) override {}
     void beep() override {}
 
 private:
