@@ -8,30 +8,12 @@
 //   "shown"                     its main window was shown
 //   "front"                     another copy asked it to come to the front
 #include "app/Startup.h"
-#include "support/FakeDialogs.h"
+#include "support/ReportingDialogs.h"
 
 #include <QApplication>
 #include <QMainWindow>
-#include <cstdio>
 
 namespace {
-
-void report(const QString &line)
-{
-    std::fputs(line.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-class ReportingDialogs : public FakeDialogs
-{
-public:
-    ui::Answer message(QWidget *parent, const ui::MessageRequest &request) override
-    {
-        report(QStringLiteral("message|%1|%2").arg(request.caption, request.text));
-        return FakeDialogs::message(parent, request);
-    }
-};
 
 class ReportingWindow : public QMainWindow
 {

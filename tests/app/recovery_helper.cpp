@@ -20,31 +20,13 @@
 #include "coil/window/ResultsLog.h"
 #include "coil/window/StraightWireTab.h"
 #include "resistor/Main.h"
-#include "support/FakeDialogs.h"
+#include "support/ReportingDialogs.h"
 #include "ui/SpinEdit.h"
 
 #include <QApplication>
 #include <QTimer>
-#include <cstdio>
 
 namespace {
-
-void report(const QString &line)
-{
-    std::fputs(line.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-class ReportingDialogs : public FakeDialogs
-{
-public:
-    ui::Answer message(QWidget *parent, const ui::MessageRequest &request) override
-    {
-        report(QStringLiteral("message|%1|%2").arg(request.caption, request.text));
-        return FakeDialogs::message(parent, request);
-    }
-};
 
 QString base64(const QString &text)
 {

@@ -2,6 +2,8 @@
 // Two real copies of the start-up sequence (the instance helper): the second
 // is refused and fetches the first; a copy started after the first was killed
 // runs normally; copies whose environments differ still find each other.
+#include "support/HelperProcess.h"
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -10,60 +12,17 @@
 
 namespace {
 
-constexpr int patienceMs = 15000;
+constexpr int patienceMs = HelperProcess::patienceMs;
 
-class Copy
+// A copy of the program's start-up; arguments: "--locks DIR" and "--title T".
+class Copy : public HelperProcess
 {
 public:
-    // arguments: "--locks DIR" and "--title T" for the helper.
     explicit Copy(const QStringList &arguments,
                   const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+        : HelperProcess(QStringLiteral(INSTANCE_HELPER), arguments, environment)
     {
-        QProcessEnvironment withPlatform = environment;
-        withPlatform.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        m_process.setProcessEnvironment(withPlatform);
-        m_process.setProgram(QStringLiteral(INSTANCE_HELPER));
-        m_process.setArguments(arguments);
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
     }
-    ~Copy()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-
-    bool start()
-    {
-        m_process.start();
-        return m_process.waitForStarted(patienceMs);
-    }
-
-    // Waits until the copy has reported the line.
-    bool waitForLine(const QString &line)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!hasReported(line)) {
-            if (timer.elapsed() > patienceMs || m_process.state() == QProcess::NotRunning)
-                return hasReported(line);
-            m_process.waitForReadyRead(200);
-        }
-        return true;
-    }
-
-    bool hasReported(const QString &line)
-    {
-        m_output += QString::fromUtf8(m_process.readAllStandardOutput());
-        return m_output.split(QLatin1Char('\n')).contains(line);
-    }
-
-    QProcess &process() { return m_process; }
-
-private:
-    QProcess m_process;
-    QString m_output;
 };
 
 const QString refusal = QStringLiteral("message|Bandimor v1.7|Одна копия приложения уже запущена !");

@@ -3,6 +3,8 @@
 // crash or a power cut leaves it) or stopped (SIGTERM, as at a logout); the
 // next start offers the log back, and it comes back whole, unsaved and with
 // its file name.
+#include "support/HelperProcess.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -12,63 +14,25 @@
 
 namespace {
 
-constexpr int patienceMs = 15000;
+constexpr int patienceMs = HelperProcess::patienceMs;
 
-class Run
+// One run of the program's start-up, with its locks and state in dir.
+class Run : public HelperProcess
 {
 public:
     Run(const QTemporaryDir &dir, const QStringList &arguments)
+        : HelperProcess(QStringLiteral(RECOVERY_HELPER),
+                        QStringList{QStringLiteral("--locks"), dir.path()} + arguments, stateIn(dir))
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), dir.filePath(QStringLiteral("state")));
-        m_process.setProcessEnvironment(environment);
-        m_process.setProgram(QStringLiteral(RECOVERY_HELPER));
-        m_process.setArguments(QStringList{QStringLiteral("--locks"), dir.path()} + arguments);
     }
-    ~Run()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-    bool start()
-    {
-        m_process.start();
-        return m_process.waitForStarted(patienceMs);
-    }
-    // The first line that starts with prefix, waiting for it; empty if none came.
-    QString lineStarting(const QString &prefix)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        for (;;) {
-            m_output += QString::fromUtf8(m_process.readAllStandardOutput());
-            for (const QString &line : m_output.split(QLatin1Char('\n'))) {
-                if (line.startsWith(prefix))
-                    return line;
-            }
-            if (timer.elapsed() > patienceMs
-                || (m_process.state() == QProcess::NotRunning && !m_process.bytesAvailable()))
-                return QString();
-            m_process.waitForReadyRead(200);
-        }
-    }
-    QStringList linesStarting(const QString &prefix) const
-    {
-        QStringList found;
-        for (const QString &line : m_output.split(QLatin1Char('\n'))) {
-            if (line.startsWith(prefix))
-                found << line;
-        }
-        return found;
-    }
-    QProcess &process() { return m_process; }
 
 private:
-    QProcess m_process;
-    QString m_output;
+    static QProcessEnvironment stateIn(const QTemporaryDir &dir)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), dir.filePath(QStringLiteral("state")));
+        return environment;
+    }
 };
 
 QString decoded(const QString &base64)

@@ -7,6 +7,7 @@
 // Each "run" is the program's start-up within this process: splash, main
 // window, message loop; it ends when the main window closes. The settings
 // file is the program's own, beside this executable, fresh for each test.
+#include "CoilWindowOpening.h"
 #include "WmProbe.h"
 
 #include "app/Startup.h"
@@ -54,18 +55,6 @@ QString moveByUser(QWidget *window, QPoint corner, const QString &what)
                && wmprobe::frameRect(wmprobe::windowOf(window)).topLeft() == corner;
     }, 10000);
     return moved ? QString() : what + QStringLiteral(" did not follow the user's move");
-}
-
-// Opens a coil window with the main window's button; the new one.
-TfmContura *openCoilWindow(TfmMain *mainWindow)
-{
-    const QList<TfmContura *> before = mainWindow->findChildren<TfmContura *>();
-    mainWindow->findChild<QToolButton *>(QStringLiteral("Button1_Contura"))->click();
-    for (TfmContura *window : mainWindow->findChildren<TfmContura *>()) {
-        if (!before.contains(window))
-            return window;
-    }
-    return nullptr;
 }
 
 // The close box of the frame: the coil window only hides.

@@ -4,6 +4,7 @@
 // other place is kept exactly, and coil windows opened one after the other
 // do not cover each other. Run once with one monitor and once with two side
 // by side (BANDIMOR_TEST_MONITORS says how many there must be).
+#include "CoilWindowOpening.h"
 #include "WmProbe.h"
 
 #include "coil/window/Kontura.h"
@@ -78,17 +79,6 @@ QRect settledFrame(QWidget *window)
         return whollyOnOneScreen(frame);
     }, 5000);
     return frame;
-}
-
-TfmContura *openCoilWindow(TfmMain *mainWindow)
-{
-    const QList<TfmContura *> before = mainWindow->findChildren<TfmContura *>();
-    mainWindow->findChild<QToolButton *>(QStringLiteral("Button1_Contura"))->click();
-    for (TfmContura *window : mainWindow->findChildren<TfmContura *>()) {
-        if (!before.contains(window))
-            return window;
-    }
-    return nullptr;
 }
 
 } // namespace

@@ -9,9 +9,11 @@
 
 namespace coil {
 
-CoilTab::CoilTab(const QString &objectName, const QString &programDir, QWidget *parent)
+CoilTab::CoilTab(const QString &objectName, const QString &programDir, BlockWriter writeBlock,
+                 QWidget *parent)
     : QWidget(parent)
     , m_programDir(programDir)
+    , m_writeBlock(std::move(writeBlock))
 {
     setObjectName(objectName);
 }
@@ -22,6 +24,12 @@ QList<ui::SpinEdit *> CoilTab::inputBoxes() const
     for (const InputRow &row : inputRows())
         boxes.append(row.box);
     return boxes;
+}
+
+QStringList CoilTab::resultBlock(int logLineCount, const CalculationOutcome &outcome,
+                                 const base::NumberSeparators &separators) const
+{
+    return m_writeBlock(logLineCount, inputLines(), outcome, separators);
 }
 
 QList<InputLine> CoilTab::inputLines() const

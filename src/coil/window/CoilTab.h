@@ -13,6 +13,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 namespace coil {
 
@@ -23,8 +24,8 @@ public:
     // The calculation of this tab on its spin boxes' stored values.
     virtual CalculationOutcome calculate() const = 0;
     // The block that the outcome appends after the log's logLineCount lines.
-    virtual QStringList resultBlock(int logLineCount, const CalculationOutcome &outcome,
-                                    const base::NumberSeparators &separators) const = 0;
+    QStringList resultBlock(int logLineCount, const CalculationOutcome &outcome,
+                            const base::NumberSeparators &separators) const;
     // Runs each time the tab is brought to the front.
     virtual void tabShown() {}
     // The inputs in the order of the block's lines.
@@ -36,8 +37,14 @@ public:
     QList<ui::SpinEdit *> inputBoxes() const;
 
 protected:
+    // writememo, writememoTab2 or writememoTab3, given the input lines.
+    using BlockWriter = std::function<QStringList(int logLineCount, const QList<InputLine> &inputs,
+                                                  const CalculationOutcome &outcome,
+                                                  const base::NumberSeparators &separators)>;
+
     // programDir: the executable's folder.
-    CoilTab(const QString &objectName, const QString &programDir, QWidget *parent);
+    CoilTab(const QString &objectName, const QString &programDir, BlockWriter writeBlock,
+            QWidget *parent);
 
     // The input lines of the block: captions, values and units as they stand.
     QList<InputLine> inputLines() const;
@@ -46,6 +53,7 @@ protected:
 
 private:
     QString m_programDir;
+    BlockWriter m_writeBlock;
 };
 
 } // namespace coil

@@ -54,7 +54,12 @@ const WindingTexts MultiLayerTexts{
 } // namespace
 
 InductanceTab::InductanceTab(const QString &programDir, QWidget *parent)
-    : CoilTab(QStringLiteral("Tab1"), programDir, parent)
+    : CoilTab(QStringLiteral("Tab1"), programDir,
+              [this](int logLineCount, const QList<InputLine> &inputs, const CalculationOutcome &outcome,
+                     const base::NumberSeparators &separators) {
+                  return writememo(logLineCount, m_winding, inputs, outcome, separators);
+              },
+              parent)
 {
     Image1 = makePicture(this, QStringLiteral("Image1"), QRect(8, 8, 120, 65),
                          QStringLiteral("Наглядное отображение вида катушки"));
@@ -132,12 +137,6 @@ CalculationOutcome InductanceTab::calculate() const
     if (m_winding == WindingType::MultiLayer)
         return rasscontur2(Edit1->value(), Edit2->value(), Edit3->value(), Edit4->value());
     return rasscontur1(Edit1->value(), Edit2->value(), Edit3->value(), Edit4->value());
-}
-
-QStringList InductanceTab::resultBlock(int logLineCount, const CalculationOutcome &outcome,
-                                       const base::NumberSeparators &separators) const
-{
-    return writememo(logLineCount, m_winding, inputLines(), outcome, separators);
 }
 
 QList<InputRow> InductanceTab::inputRows() const

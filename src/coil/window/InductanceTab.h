@@ -23,10 +23,8 @@ public:
     void RadioGroup1Click();
     WindingType windingType() const { return m_winding; }
 
-    // rasscontur1 or rasscontur2 by the winding type, and writememo.
+    // rasscontur1 or rasscontur2 by the winding type.
     CalculationOutcome calculate() const override;
-    QStringList resultBlock(int logLineCount, const CalculationOutcome &outcome,
-                            const base::NumberSeparators &separators) const override;
     // Edit1 to Edit4 with their current captions and units.
     QList<InputRow> inputRows() const override;
     QList<QWidget *> focusOrder() const override;

@@ -10,7 +10,7 @@
 namespace coil {
 
 StraightWireTab::StraightWireTab(const QString &programDir, QWidget *parent)
-    : CoilTab(QStringLiteral("Tab3"), programDir, parent)
+    : CoilTab(QStringLiteral("Tab3"), programDir, writememoTab3, parent)
 {
     odinProvod = makePicture(this, QStringLiteral("odinProvod"), QRect(24, 16, 170, 50),
                              QStringLiteral("Рисунок прямого провода"),
@@ -45,12 +45,6 @@ void StraightWireTab::Tab3Show()
 CalculationOutcome StraightWireTab::calculate() const
 {
     return rassetpotab3(SkinEdit1->value(), SkinEdit2->value());
-}
-
-QStringList StraightWireTab::resultBlock(int logLineCount, const CalculationOutcome &outcome,
-                                         const base::NumberSeparators &separators) const
-{
-    return writememoTab3(logLineCount, inputLines(), outcome, separators);
 }
 
 QList<InputRow> StraightWireTab::inputRows() const

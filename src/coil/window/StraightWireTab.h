@@ -15,10 +15,8 @@ public:
     // Loads the picture; runs each time the tab is shown.
     void Tab3Show();
 
-    // rassetpotab3 and writememoTab3.
+    // rassetpotab3.
     CalculationOutcome calculate() const override;
-    QStringList resultBlock(int logLineCount, const CalculationOutcome &outcome,
-                            const base::NumberSeparators &separators) const override;
     void tabShown() override { Tab3Show(); }
     // Length, diameter.
     QList<InputRow> inputRows() const override;

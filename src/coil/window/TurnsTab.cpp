@@ -11,7 +11,7 @@
 namespace coil {
 
 TurnsTab::TurnsTab(const QString &programDir, QWidget *parent)
-    : CoilTab(QStringLiteral("Tab2"), programDir, parent)
+    : CoilTab(QStringLiteral("Tab2"), programDir, writememoTab2, parent)
 {
     chisloVitkov = makePicture(this, QStringLiteral("chisloVitkov"), QRect(8, 8, 120, 65),
                                QStringLiteral("Рисунок катушки"),
@@ -49,12 +49,6 @@ void TurnsTab::Tab2Show()
 CalculationOutcome TurnsTab::calculate() const
 {
     return rassetpotab2(SpinEdit1->value(), SpinEdit2->value(), SpinEdit4->value());
-}
-
-QStringList TurnsTab::resultBlock(int logLineCount, const CalculationOutcome &outcome,
-                                  const base::NumberSeparators &separators) const
-{
-    return writememoTab2(logLineCount, inputLines(), outcome, separators);
 }
 
 QList<InputRow> TurnsTab::inputRows() const

@@ -16,10 +16,8 @@ public:
     // Loads the picture; runs each time the tab is shown.
     void Tab2Show();
 
-    // rassetpotab2 and writememoTab2.
+    // rassetpotab2.
     CalculationOutcome calculate() const override;
-    QStringList resultBlock(int logLineCount, const CalculationOutcome &outcome,
-                            const base::NumberSeparators &separators) const override;
     void tabShown() override { Tab2Show(); }
     // Length, diameter, inductance.
     QList<InputRow> inputRows() const override;
