@@ -37,11 +37,6 @@ StraightWireTab::StraightWireTab(const QString &programDir, QWidget *parent)
     pairCaptions(inputRows());
 }
 
-void StraightWireTab::Tab3Show()
-{
-    showPicture(odinProvod, QStringLiteral("odinProv.bmp"));
-}
-
 CalculationOutcome StraightWireTab::calculate() const
 {
     return rassetpotab3(SkinEdit1->value(), SkinEdit2->value());

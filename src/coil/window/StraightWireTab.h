@@ -13,7 +13,7 @@ public:
     StraightWireTab(const QString &programDir, QWidget *parent = nullptr);
 
     // Loads the picture; runs each time the tab is shown.
-    void Tab3Show();
+    void Tab3Show() { showPicture(odinProvod, QStringLiteral("odinProv.bmp")); }
 
     // rassetpotab3.
     CalculationOutcome calculate() const override;

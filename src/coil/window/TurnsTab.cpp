@@ -41,11 +41,6 @@ TurnsTab::TurnsTab(const QString &programDir, QWidget *parent)
     pairCaptions(inputRows());
 }
 
-void TurnsTab::Tab2Show()
-{
-    showPicture(chisloVitkov, QStringLiteral("vitki.bmp"));
-}
-
 CalculationOutcome TurnsTab::calculate() const
 {
     return rassetpotab2(SpinEdit1->value(), SpinEdit2->value(), SpinEdit4->value());

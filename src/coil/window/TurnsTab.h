@@ -14,7 +14,7 @@ public:
     TurnsTab(const QString &programDir, QWidget *parent = nullptr);
 
     // Loads the picture; runs each time the tab is shown.
-    void Tab2Show();
+    void Tab2Show() { showPicture(chisloVitkov, QStringLiteral("vitki.bmp")); }
 
     // rassetpotab2.
     CalculationOutcome calculate() const override;
