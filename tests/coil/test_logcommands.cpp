@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <algorithm>
 #include <memory>
 
 using coil::ResultsLog;
@@ -48,38 +49,38 @@ int pdfPageCount(const QByteArray &pdf)
     return int(QString::fromLatin1(pdf).count(page));
 }
 
-// Whether a page's drawing commands hold `commands`; Qt compresses them with
-// zlib, which qUncompress reads after a size prefix.
-bool pdfPageContentHas(const QByteArray &pdf, const QByteArray &commands)
+// The drawing commands of each page (and of any other stream). Qt
+// compresses them with zlib, which qUncompress reads after a size prefix.
+QList<QByteArray> pdfStreams(const QByteArray &pdf)
 {
+    QList<QByteArray> streams;
+    const QByteArray sizePrefix("\x00\x10\x00\x00", 4);
     qsizetype from = 0;
     while ((from = pdf.indexOf("stream\n", from)) >= 0) {
         from += 7;
         const qsizetype end = pdf.indexOf("endstream", from);
         if (end < 0)
             break;
-        const QByteArray sizePrefix("\x00\x10\x00\x00", 4);
-        if (qUncompress(sizePrefix + pdf.mid(from, end - from)).contains(commands))
-            return true;
+        streams << qUncompress(sizePrefix + pdf.mid(from, end - from));
         from = end;
     }
-    return false;
+    return streams;
+}
+
+// Whether a page's drawing commands hold `commands`.
+bool pdfPageContentHas(const QByteArray &pdf, const QByteArray &commands)
+{
+    const QList<QByteArray> streams = pdfStreams(pdf);
+    return std::any_of(streams.begin(), streams.end(),
+                       [&](const QByteArray &stream) { return stream.contains(commands); });
 }
 
 // The drawing commands of the first page that draws text.
 QByteArray firstTextPage(const QByteArray &pdf)
 {
-    qsizetype from = 0;
-    while ((from = pdf.indexOf("stream\n", from)) >= 0) {
-        from += 7;
-        const qsizetype end = pdf.indexOf("endstream", from);
-        if (end < 0)
-            break;
-        const QByteArray sizePrefix("\x00\x10\x00\x00", 4);
-        const QByteArray commands = qUncompress(sizePrefix + pdf.mid(from, end - from));
-        if (commands.contains("BT"))
-            return commands;
-        from = end;
+    for (const QByteArray &stream : pdfStreams(pdf)) {
+        if (stream.contains("BT"))
+            return stream;
     }
     return {};
 }
