@@ -56,13 +56,26 @@ ui::SpinEdit *makeSpinEdit(QWidget *parent, const QString &name, const SpinSetti
     return spin;
 }
 
-QGroupBox *makeInputFrame(QWidget *parent, const QString &name, const QRect &bounds)
+InputFrame::InputFrame(QWidget *tab, const QString &name, const QRect &bounds)
+    : m_frame(new QGroupBox(QStringLiteral("Ввод параметров"), tab))
 {
-    const QString caption = QStringLiteral("Ввод параметров");
-    auto *frame = new QGroupBox(caption, parent);
-    ui::describeControl(frame, name, caption);
-    frame->setGeometry(bounds);
-    return frame;
+    ui::describeControl(m_frame, name, m_frame->title());
+    m_frame->setGeometry(bounds);
+}
+
+QLabel *InputFrame::caption(const QString &name, const QString &text, int top) const
+{
+    return makeLabel(m_frame, name, text, QRect(8, top, 0, 0));
+}
+
+ui::SpinEdit *InputFrame::spin(const QString &name, const SpinSettings &settings, int top) const
+{
+    return makeSpinEdit(m_frame, name, settings, QRect(104, top, 81, 17));
+}
+
+QLabel *InputFrame::unit(const QString &name, const QString &text, int top) const
+{
+    return makeLabel(m_frame, name, text, QRect(192, top, 0, 0));
 }
 
 namespace {

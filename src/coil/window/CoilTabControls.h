@@ -39,8 +39,20 @@ QLabel *makeDescription(QWidget *parent, const QString &name, const QString &tex
 ui::SpinEdit *makeSpinEdit(QWidget *parent, const QString &name, const SpinSettings &settings,
                            const QRect &bounds);
 
-// The frame that holds a tab's inputs.
-QGroupBox *makeInputFrame(QWidget *parent, const QString &name, const QRect &bounds);
+// The "Ввод параметров" frame that holds a tab's inputs, in three columns:
+// captions, spin boxes, units; top is a row's place in the frame.
+class InputFrame
+{
+public:
+    InputFrame(QWidget *tab, const QString &name, const QRect &bounds);
+
+    QLabel *caption(const QString &name, const QString &text, int top) const;
+    ui::SpinEdit *spin(const QString &name, const SpinSettings &settings, int top) const;
+    QLabel *unit(const QString &name, const QString &text, int top) const;
+
+private:
+    QGroupBox *m_frame;
+};
 
 // One input of a tab as its block line shows it: caption, box, unit.
 struct InputRow

@@ -6,7 +6,6 @@
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -73,30 +72,20 @@ InductanceTab::InductanceTab(const QString &programDir, QWidget *parent)
     RadioGroup1->setItemIndex(0);
     RadioGroup1->setGeometry(128, 8, 103, 65);
 
-    QGroupBox *frame = makeInputFrame(this, QStringLiteral("inductanceInputs"),
-                                      QRect(6, 80, 225, 137));
-    const auto caption = [&](const QString &name, int top) {
-        return makeLabel(frame, name, QString(), QRect(8, top, 0, 0));
-    };
-    const auto unit = [&](const QString &name, const QString &text, int top) {
-        return makeLabel(frame, name, text, QRect(192, top, 0, 0));
-    };
-    const auto spin = [&](const QString &name, SpinSettings settings, int top) {
-        return makeSpinEdit(frame, name, settings, QRect(104, top, 81, 17));
-    };
-
-    Label1 = caption(QStringLiteral("Label1"), 32);
-    Label2 = caption(QStringLiteral("Label2"), 60);
-    Label3 = caption(QStringLiteral("Label3"), 84);
-    Label4 = caption(QStringLiteral("Label4"), 108);
-    Edit1 = spin(QStringLiteral("Edit1"), {1, 100.0L, 0.1L, 6}, 32);
-    Edit2 = spin(QStringLiteral("Edit2"), {1, 100.0L, 0.1L, 5}, 56);
-    Edit3 = spin(QStringLiteral("Edit3"), {1, 100000.0L, 1.0L, 8}, 80);
-    Edit4 = spin(QStringLiteral("Edit4"), {2, 100.0L, 0.1L, 6}, 104);
-    Label11 = unit(QStringLiteral("Label11"), QStringLiteral("см"), 32);
-    Label21 = unit(QStringLiteral("Label21"), QStringLiteral("см"), 60);
-    Label31 = unit(QStringLiteral("Label31"), QStringLiteral("шт."), 84);
-    Label41 = unit(QStringLiteral("Label41"), QString(), 108);
+    // The captions follow the winding type (RadioGroup1Click).
+    const InputFrame frame(this, QStringLiteral("inductanceInputs"), QRect(6, 80, 225, 137));
+    Label1 = frame.caption(QStringLiteral("Label1"), QString(), 32);
+    Label2 = frame.caption(QStringLiteral("Label2"), QString(), 60);
+    Label3 = frame.caption(QStringLiteral("Label3"), QString(), 84);
+    Label4 = frame.caption(QStringLiteral("Label4"), QString(), 108);
+    Edit1 = frame.spin(QStringLiteral("Edit1"), {1, 100.0L, 0.1L, 6}, 32);
+    Edit2 = frame.spin(QStringLiteral("Edit2"), {1, 100.0L, 0.1L, 5}, 56);
+    Edit3 = frame.spin(QStringLiteral("Edit3"), {1, 100000.0L, 1.0L, 8}, 80);
+    Edit4 = frame.spin(QStringLiteral("Edit4"), {2, 100.0L, 0.1L, 6}, 104);
+    Label11 = frame.unit(QStringLiteral("Label11"), QStringLiteral("см"), 32);
+    Label21 = frame.unit(QStringLiteral("Label21"), QStringLiteral("см"), 60);
+    Label31 = frame.unit(QStringLiteral("Label31"), QStringLiteral("шт."), 84);
+    Label41 = frame.unit(QStringLiteral("Label41"), QString(), 108);
 
     // The turns caption is the same for both winding types.
     setCaption(Label3, QStringLiteral("Кол-во витков:"),

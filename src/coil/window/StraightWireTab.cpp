@@ -4,7 +4,6 @@
 #include "coil/CoilBlocks.h"
 #include "ui/SpinEdit.h"
 
-#include <QGroupBox>
 #include <QLabel>
 
 namespace coil {
@@ -20,20 +19,13 @@ StraightWireTab::StraightWireTab(const QString &programDir, QWidget *parent)
                                             "проводника  по его длине и диаметру."),
                              QRect(16, 80, 192, 42), 136 - 80);
 
-    QGroupBox *frame = makeInputFrame(this, QStringLiteral("wireInputs"),
-                                      QRect(6, 136, 225, 81));
-    const auto label = [&](const QString &name, const QString &text, int left, int top) {
-        return makeLabel(frame, name, text, QRect(left, top, 0, 0));
-    };
-
-    SkinLabel1 = label(QStringLiteral("SkinLabel1"), QStringLiteral("Длина провода:"), 8, 32);
-    SkinLabel2 = label(QStringLiteral("SkinLabel2"), QStringLiteral("Диаметр провода:"), 8, 60);
-    SkinEdit1 = makeSpinEdit(frame, QStringLiteral("SkinEdit1"), {1, 1000.0L, 0.1L, 6},
-                             QRect(104, 32, 81, 17));
-    SkinEdit2 = makeSpinEdit(frame, QStringLiteral("SkinEdit2"), {2, 100.0L, 0.1L, 5},
-                             QRect(104, 56, 81, 17));
-    SkinLabel11 = label(QStringLiteral("SkinLabel11"), QStringLiteral("см"), 192, 32);
-    SkinLabel21 = label(QStringLiteral("SkinLabel21"), QStringLiteral("мм"), 192, 60);
+    const InputFrame frame(this, QStringLiteral("wireInputs"), QRect(6, 136, 225, 81));
+    SkinLabel1 = frame.caption(QStringLiteral("SkinLabel1"), QStringLiteral("Длина провода:"), 32);
+    SkinLabel2 = frame.caption(QStringLiteral("SkinLabel2"), QStringLiteral("Диаметр провода:"), 60);
+    SkinEdit1 = frame.spin(QStringLiteral("SkinEdit1"), {1, 1000.0L, 0.1L, 6}, 32);
+    SkinEdit2 = frame.spin(QStringLiteral("SkinEdit2"), {2, 100.0L, 0.1L, 5}, 56);
+    SkinLabel11 = frame.unit(QStringLiteral("SkinLabel11"), QStringLiteral("см"), 32);
+    SkinLabel21 = frame.unit(QStringLiteral("SkinLabel21"), QStringLiteral("мм"), 60);
     pairCaptions(inputRows());
 }
 

@@ -5,7 +5,6 @@
 #include "coil/window/CoilTabControls.h"
 #include "ui/SpinEdit.h"
 
-#include <QGroupBox>
 #include <QLabel>
 
 namespace coil {
@@ -20,24 +19,16 @@ TurnsTab::TurnsTab(const QString &programDir, QWidget *parent)
                              QStringLiteral("Нахождение числа витков и диаметра провода с изоляцией."),
                              QRect(136, 8, 82, 70), 80 - 8);
 
-    QGroupBox *frame = makeInputFrame(this, QStringLiteral("turnsInputs"),
-                                      QRect(6, 80, 225, 137));
-    const auto label = [&](const QString &name, const QString &text, int left, int top) {
-        return makeLabel(frame, name, text, QRect(left, top, 0, 0));
-    };
-    const auto spin = [&](const QString &name, SpinSettings settings, int top) {
-        return makeSpinEdit(frame, name, settings, QRect(104, top, 81, 17));
-    };
-
-    StdLabel1 = label(QStringLiteral("StdLabel1"), QStringLiteral("Длина намотки:"), 8, 32);
-    StdLabel2 = label(QStringLiteral("StdLabel2"), QStringLiteral("Диаметр каркаса:"), 8, 60);
-    StdLabel4 = label(QStringLiteral("StdLabel4"), QStringLiteral("Индуктивность:"), 8, 108);
-    SpinEdit1 = spin(QStringLiteral("SpinEdit1"), {1, 100.0L, 0.1L, 5}, 32);
-    SpinEdit2 = spin(QStringLiteral("SpinEdit2"), {1, 100.0L, 0.1L, 5}, 56);
-    SpinEdit4 = spin(QStringLiteral("SpinEdit4"), {3, 100.0L, 0.1L, 6}, 104);
-    StdLabel11 = label(QStringLiteral("StdLabel11"), QStringLiteral("см"), 192, 32);
-    StdLabel21 = label(QStringLiteral("StdLabel21"), QStringLiteral("см"), 192, 60);
-    StdLabel41 = label(QStringLiteral("StdLabel41"), QStringLiteral("мкГн"), 192, 108);
+    const InputFrame frame(this, QStringLiteral("turnsInputs"), QRect(6, 80, 225, 137));
+    StdLabel1 = frame.caption(QStringLiteral("StdLabel1"), QStringLiteral("Длина намотки:"), 32);
+    StdLabel2 = frame.caption(QStringLiteral("StdLabel2"), QStringLiteral("Диаметр каркаса:"), 60);
+    StdLabel4 = frame.caption(QStringLiteral("StdLabel4"), QStringLiteral("Индуктивность:"), 108);
+    SpinEdit1 = frame.spin(QStringLiteral("SpinEdit1"), {1, 100.0L, 0.1L, 5}, 32);
+    SpinEdit2 = frame.spin(QStringLiteral("SpinEdit2"), {1, 100.0L, 0.1L, 5}, 56);
+    SpinEdit4 = frame.spin(QStringLiteral("SpinEdit4"), {3, 100.0L, 0.1L, 6}, 104);
+    StdLabel11 = frame.unit(QStringLiteral("StdLabel11"), QStringLiteral("см"), 32);
+    StdLabel21 = frame.unit(QStringLiteral("StdLabel21"), QStringLiteral("см"), 60);
+    StdLabel41 = frame.unit(QStringLiteral("StdLabel41"), QStringLiteral("мкГн"), 108);
     pairCaptions(inputRows());
 }
 
