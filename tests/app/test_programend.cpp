@@ -14,6 +14,7 @@
 #include "coil/window/StraightWireTab.h"
 #include "resistor/Main.h"
 #include "support/FakeDialogs.h"
+#include "support/ProgramWindows.h"
 #include "support/FileHelpers.h"
 #include "ui/SpinEdit.h"
 
@@ -39,21 +40,10 @@ private:
     // The main window as start-up makes it, with coil windows holding results.
     void open(int withResults, int withoutResults = 0)
     {
-        mainWindow = new TfmMain(settingsPath());
-        mainWindow->setCloseQuery([](TfmMain *window) { return coil::askAboutUnsavedLogs(window); });
+        mainWindow = askingMainWindow(*dir);
         mainWindow->show();
-        for (int i = 0; i < withResults + withoutResults; ++i) {
-            auto *window = new TfmContura(mainWindow, dir->path() + QLatin1Char('/'));
-            window->setSettingsFilePath(dir->filePath(QStringLiteral("coil.ini")));
-            window->show();
-            if (i < withResults) {
-                window->PageControl1->setCurrentIndex(2);
-                window->Tab3->SkinEdit1->setValue(10 + i);
-                window->Tab3->SkinEdit2->setValue(1);
-                window->Button1Click();
-            }
-            coilWindows << window;
-        }
+        for (int i = 0; i < withResults + withoutResults; ++i)
+            coilWindows << coilWindowOf(mainWindow, *dir, i, i < withResults);
         fake->messages.clear();  // the tabs' missing pictures
     }
     QStringList questionTexts() const

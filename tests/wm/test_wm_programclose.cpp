@@ -13,6 +13,7 @@
 #include "coil/window/StraightWireTab.h"
 #include "resistor/Main.h"
 #include "support/FakeDialogs.h"
+#include "support/ProgramWindows.h"
 #include "ui/SpinEdit.h"
 
 #include <QPointer>
@@ -74,19 +75,12 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath(QStringLiteral("state"))));
         fake = std::make_unique<WatchingDialogs>();
-        mainWindow = new TfmMain(dir->filePath(QStringLiteral("bandimor.ini")));
-        mainWindow->setCloseQuery([](TfmMain *window) { return coil::askAboutUnsavedLogs(window); });
+        mainWindow = askingMainWindow(*dir);
         mainWindow->show();
         coilWindows.clear();
         for (int i = 0; i < 2; ++i) {
-            auto *window = new TfmContura(mainWindow, dir->path() + QLatin1Char('/'));
-            window->setSettingsFilePath(dir->filePath(QStringLiteral("coil.ini")));
+            TfmContura *window = coilWindowOf(mainWindow, *dir, i, true);
             window->move(320 + 40 * i, 100 + 40 * i);
-            window->show();
-            window->PageControl1->setCurrentIndex(2);
-            window->Tab3->SkinEdit1->setValue(10 + i);
-            window->Tab3->SkinEdit2->setValue(1);
-            window->Button1Click();
             coilWindows << window;
         }
         QVERIFY(QTest::qWaitFor([&] {
