@@ -16,8 +16,10 @@ void LinkLabel::setHovered(bool hovered)
         return;
     if (hovered)
         m_normalColor = palette().color(QPalette::WindowText);
+    // The palette's own link blue: plain blue on a light desktop, a lighter
+    // one that still reads on a dark theme.
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, hovered ? QColor(Qt::blue) : m_normalColor);
+    colours.setColor(QPalette::WindowText, hovered ? colours.color(QPalette::Link) : m_normalColor);
     setPalette(colours);
     m_hovered = hovered;
 }

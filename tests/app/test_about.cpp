@@ -44,6 +44,7 @@ private slots:
     void creditsPainting();
     void creditsKeepTheirContrastUnderADarkPalette();
     void linkOpensMail();
+    void linkTurnsBlueWhileHovered_data();
     void linkTurnsBlueWhileHovered();
     void modalOverItsOwner();
 };
@@ -390,22 +391,35 @@ void TestAbout::linkOpensMail()
     QCOMPARE(dialogs.shellRequests.size(), 1);
 }
 
+void TestAbout::linkTurnsBlueWhileHovered_data()
+{
+    QTest::addColumn<QColor>("link");
+    QTest::newRow("light desktop") << QColor(Qt::blue);
+    QTest::newRow("dark desktop, a lighter blue") << QColor(0x7f, 0xb4, 0xff);
+}
+
 void TestAbout::linkTurnsBlueWhileHovered()
 {
+    QFETCH(QColor, link);
+    const QPalette before = QApplication::palette();
+    QPalette desktop = before;
+    desktop.setColor(QPalette::Link, link);
+    QApplication::setPalette(desktop);
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
     TfmAbout box(nullptr);
     box.show();
-    auto *link = box.findChild<LinkLabel *>(QStringLiteral("spSkinLinkLabel1"));
-    const QColor normal = link->palette().color(QPalette::WindowText);
-    QVERIFY(normal != QColor(Qt::blue));
+    auto *label = box.findChild<LinkLabel *>(QStringLiteral("spSkinLinkLabel1"));
+    const QColor normal = label->palette().color(QPalette::WindowText);
+    QVERIFY(normal != link);
 
     const QPointF inside(10, 5);
-    QEnterEvent enter(inside, link->mapToGlobal(inside), link->mapToGlobal(inside));
-    QApplication::sendEvent(link, &enter);
-    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QEnterEvent enter(inside, label->mapToGlobal(inside), label->mapToGlobal(inside));
+    QApplication::sendEvent(label, &enter);
+    QCOMPARE(label->palette().color(QPalette::WindowText), link);
 
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(link, &leave);
-    QCOMPARE(link->palette().color(QPalette::WindowText), normal);
+    QApplication::sendEvent(label, &leave);
+    QCOMPARE(label->palette().color(QPalette::WindowText), normal);
 }
 
 void TestAbout::modalOverItsOwner()
