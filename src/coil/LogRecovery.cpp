@@ -99,7 +99,8 @@ QString recoveryQuestion(int count)
 QString RecoveryFolder::defaultPath()
 {
     QString state = QFile::decodeName(qgetenv("XDG_STATE_HOME"));
-    // The base directory specification ignores relative paths.
+    // A relative XDG_STATE_HOME counts as unset, as it does for the other
+    // XDG folders.
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/bandimor/recovery");

@@ -47,14 +47,29 @@ QFileDialog::Options fileOptions()
     return QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog;
 }
 
+// The patterns of a filter such as "Rich Text Files (*.RTF *.rtf)", and
+// where their parenthesis starts; none and -1 for a filter without them.
+struct FilterPatterns
+{
+    QStringList patterns;
+    qsizetype start = -1;
+};
+
+FilterPatterns filterPatterns(const QString &filter)
+{
+    static const QRegularExpression inParentheses(QStringLiteral("\\(([^)]*)\\)$"));
+    const QRegularExpressionMatch match = inParentheses.match(filter);
+    if (!match.hasMatch())
+        return {};
+    return {match.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts), match.capturedStart(0)};
+}
+
 // The extensions of a filter's patterns: "Rich Text Files (*.RTF *.rtf)"
 // gives "RTF", "rtf"; "*.*" gives none.
 QStringList filterExtensions(const QString &filter)
 {
-    static const QRegularExpression patterns(QStringLiteral("\\(([^)]*)\\)$"));
     QStringList extensions;
-    const QString list = patterns.match(filter).captured(1);
-    for (const QString &pattern : list.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString &pattern : filterPatterns(filter).patterns) {
         const QString extension = pattern.mid(2);
         if (pattern.startsWith(QLatin1String("*.")) && !extension.contains(QLatin1Char('*'))
             && !extension.contains(QLatin1Char('?')))
@@ -204,17 +219,16 @@ DialogSeam *installed = nullptr;
 // in upper case, but on Linux the dialog matches them case-sensitively.
 QString filterMatchingBothCases(const QString &filter)
 {
-    static const QRegularExpression patterns(QStringLiteral("\\(([^)]*)\\)$"));
-    const QRegularExpressionMatch match = patterns.match(filter);
-    if (!match.hasMatch())
+    const FilterPatterns found = filterPatterns(filter);
+    if (found.start < 0)
         return filter;
     QStringList both;
-    for (const QString &pattern : match.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString &pattern : found.patterns) {
         both.append(pattern);
         if (pattern.toLower() != pattern)
             both.append(pattern.toLower());
     }
-    return filter.left(match.capturedStart(0)) + QLatin1Char('(') + both.join(QLatin1Char(' ')) + QLatin1Char(')');
+    return filter.left(found.start) + QLatin1Char('(') + both.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
 DialogSeam &dialogs()

@@ -2,6 +2,7 @@
 #include "coil/window/LogPrinting.h"
 
 #include "base/AppError.h"
+#include "coil/PrintedPages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -9,7 +10,6 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTextDocument>
-#include <algorithm>
 #include <memory>
 
 namespace coil {
@@ -24,29 +24,6 @@ qreal screenDpi()
 }
 
 } // namespace
-
-QList<int> pagesToPrint(int pageCount, const QPageRanges &ranges, int copies, bool collate,
-                        bool lastPageFirst)
-{
-    QList<int> range;
-    for (int page = 1; page <= pageCount; ++page) {
-        if (ranges.isEmpty() || ranges.contains(page))
-            range.append(page);
-    }
-    if (lastPageFirst)
-        std::reverse(range.begin(), range.end());
-
-    copies = std::max(1, copies);
-    QList<int> pages;
-    if (collate) {
-        for (int copy = 0; copy < copies; ++copy)
-            pages.append(range);
-    } else {
-        for (const int page : std::as_const(range))
-            pages.append(QList<int>(copies, page));
-    }
-    return pages;
-}
 
 void printLogDocument(const QTextDocument &document, QPrinter *printer, const QColor &textColor)
 {

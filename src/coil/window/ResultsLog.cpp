@@ -17,6 +17,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <algorithm>
 
 namespace coil {
 namespace {
@@ -66,12 +67,15 @@ int charactersTyped(const QKeyEvent *event)
     return int(text.size());
 }
 
+// The names programs give RTF on the clipboard.
+const QStringList rtfMimeTypes{QStringLiteral("text/rtf"), QStringLiteral("application/rtf")};
+
 // The rich text of clipboard data that offers no plain text: RTF, else HTML.
 QTextDocumentFragment richFragment(const QMimeData *source)
 {
     if (!source)
         return {};
-    for (const QString &type : {QStringLiteral("text/rtf"), QStringLiteral("application/rtf")}) {
+    for (const QString &type : rtfMimeTypes) {
         if (source->hasFormat(type)) {
             const QTextDocumentFragment fragment = richtext::pastedRtf(source->data(type));
             if (!fragment.isEmpty())
@@ -373,8 +377,8 @@ QMimeData *ResultsLog::createMimeDataFromSelection() const
 bool ResultsLog::canInsertFromMimeData(const QMimeData *source) const
 {
     return QPlainTextEdit::canInsertFromMimeData(source) || source->hasHtml()
-           || source->hasFormat(QStringLiteral("text/rtf"))
-           || source->hasFormat(QStringLiteral("application/rtf"));
+           || std::any_of(rtfMimeTypes.begin(), rtfMimeTypes.end(),
+                          [source](const QString &type) { return source->hasFormat(type); });
 }
 
 void ResultsLog::insertFromMimeData(const QMimeData *source)
