@@ -335,10 +335,9 @@ void TfmContura::closeEvent(QCloseEvent *event)
 {
     // The title bar's close box only hides the window; the main window
     // destroys it at the program's end.
-    if (FormCloseQuery()) {
-        m_closedByUser = true;
+    if (FormCloseQuery())
         event->accept();
-    } else
+    else
         event->ignore();
 }
 
@@ -346,7 +345,6 @@ void TfmContura::N4Click()
 {
     if (!FormCloseQuery())
         return;
-    m_closedByUser = true;
     hide();
     deleteLater();
 }

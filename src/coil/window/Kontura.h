@@ -58,9 +58,9 @@ public:
     // A settings file that cannot be written is reported and the close goes on.
     bool FormCloseQuery();
 
-    // Closed by the user (its close box hides it): not asked again when the
-    // program ends.
-    bool isClosedByUser() const { return m_closedByUser; }
+    // Closed by the user (its close box hides it, "Закрыть" hides it before
+    // it goes): not asked again when the program ends.
+    bool isClosedByUser() const { return isHidden(); }
     // Keeps the modified log in its recovery file.
     coil::LogRecoveryMirror *recoveryMirror() const { return m_recovery; }
     // Shows a log kept from an earlier run, unsaved.
@@ -117,5 +117,4 @@ private:
     QString m_settingsPath;
     std::function<void(QWidget *)> m_openAboutBox;
     coil::LogRecoveryMirror *m_recovery = nullptr;
-    bool m_closedByUser = false;
 };
