@@ -71,22 +71,37 @@ QList<PictureFile> pictureFiles()
     };
 }
 
-bool writePictureFiles(const QString &folder, QString *error)
+namespace {
+
+// Writes each picture under folder in the image format given, enlarged
+// scale times pixel for pixel; false with a message in error on a failure.
+bool writePictures(const QString &folder, const QList<PictureFile> &files, const char *format, int scale,
+                   QString *error)
 {
-    for (const PictureFile &file : pictureFiles()) {
+    for (const PictureFile &file : files) {
         const QString path = QDir(folder).filePath(file.relativePath);
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
             *error = QStringLiteral("cannot create the folder of %1").arg(path);
             return false;
         }
         // 32-bit pixels without alpha are written as 24-bit bitmaps.
-        QImageWriter writer(path, "bmp");
-        if (!writer.write(file.draw().convertToFormat(QImage::Format_RGB32))) {
+        QImage picture = file.draw().convertToFormat(QImage::Format_RGB32);
+        if (scale != 1)
+            picture = picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QImageWriter writer(path, format);
+        if (!writer.write(picture)) {
             *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
             return false;
         }
     }
     return true;
+}
+
+} // namespace
+
+bool writePictureFiles(const QString &folder, QString *error)
+{
+    return writePictures(folder, pictureFiles(), "bmp", 1, error);
 }
 
 QList<PictureFile> helpPictureFiles()
@@ -101,20 +116,7 @@ QList<PictureFile> helpPictureFiles()
 
 bool writeHelpPictures(const QString &folder, QString *error)
 {
-    if (!QDir().mkpath(folder)) {
-        *error = QStringLiteral("cannot create %1").arg(folder);
-        return false;
-    }
-    for (const PictureFile &file : helpPictureFiles()) {
-        const QString path = QDir(folder).filePath(file.relativePath);
-        const QImage picture = file.draw().convertToFormat(QImage::Format_RGB32);
-        QImageWriter writer(path, "png");
-        if (!writer.write(picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation))) {
-            *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
-            return false;
-        }
-    }
-    return true;
+    return writePictures(folder, helpPictureFiles(), "png", 2, error);
 }
 
 QImage readBitmap(const QString &path)
