@@ -12,6 +12,9 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <filesystem>
+#include <system_error>
+
 namespace coil {
 namespace {
 
@@ -43,6 +46,7 @@ QByteArray encodeRecoveryRecord(const RecoveryRecord &record)
     data += field("RtfLength", QString::number(record.rtf.size()));
     data += '\n';
     data += record.rtf;
+    data += record.journal;
     return data;
 }
 
@@ -81,11 +85,13 @@ RecoveryRecord decodeRecoveryRecord(const QByteArray &data)
         if (!ok)
             throw notARecord(QString::fromLatin1(key));
     }
-    record.rtf = data.mid(headerEnd + 2);
+    const qsizetype contentStart = headerEnd + 2;
     // A record cut short (a full disk, an older writer) is not offered as a
     // whole log.
-    if (!haveName || rtfLength != record.rtf.size() || record.capacity <= 0)
+    if (!haveName || rtfLength < 0 || rtfLength > data.size() - contentStart || record.capacity <= 0)
         throw notARecord(QStringLiteral("incomplete"));
+    record.rtf = data.mid(contentStart, rtfLength);
+    record.journal = data.mid(contentStart + rtfLength);
     return record;
 }
 
@@ -160,6 +166,32 @@ void RecoveryFolder::write(const QString &recordPath, const RecoveryRecord &reco
                                                                 base::FileAccess::OwnerOnly);
     if (!result.ok())
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(recordPath, result.reason));
+}
+
+void RecoveryFolder::writeUnsynced(const QString &recordPath, const RecoveryRecord &record) const
+{
+    makeFolder();
+    // Beside the record, under a name the folder's listing leaves out.
+    const QString temporary = recordPath + QStringLiteral(".new");
+    QFile file(temporary);
+    const QByteArray data = encodeRecoveryRecord(record);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(data) != data.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.close();
+        QFile::remove(temporary);
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(recordPath, reason));
+    }
+    file.close();
+    std::error_code failure;
+    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
+                            std::filesystem::path(recordPath.toStdU16String()), failure);
+    if (failure) {
+        QFile::remove(temporary);
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2")
+                           .arg(recordPath, QString::fromLocal8Bit(failure.message().c_str())));
+    }
 }
 
 RecoveryRecord RecoveryFolder::read(const QString &recordPath)

@@ -3,8 +3,10 @@
 // The recovery files of unsaved results logs: each modified log is mirrored
 // into a file of its own in the user's state folder, so that a crash, a kill
 // or a power cut loses nothing; the next start offers the logs back. A record
-// holds the log's RTF and what the window needs to show it as it was: its
-// file name, capacity, font, character set and text colour.
+// holds the log's content at its last full record (the file it was opened
+// from, the RTF it was saved as or written as) and what the window needs to
+// show it as it was: its file name, capacity, font, character set and text
+// colour; then the journal of its changes since (coil/LogJournal.h).
 
 #include <QByteArray>
 #include <QString>
@@ -20,8 +22,10 @@ struct RecoveryRecord
     QString font;       // QFont::toString()
     int charset = 1;
     QString textColor;  // a colour name; empty for the palette's
+    QByteArray journal; // appended after the content
 };
 
+// The record without its journal, which is appended to it as the log changes.
 QByteArray encodeRecoveryRecord(const RecoveryRecord &record);
 // Throws AppError when the data is not a whole record.
 RecoveryRecord decodeRecoveryRecord(const QByteArray &data);
@@ -48,6 +52,10 @@ public:
     // Writes a record in one piece (made 0600, in a folder made 0700).
     // Throws AppError when the folder or the file cannot be written.
     void write(const QString &recordPath, const RecoveryRecord &record) const;
+    // The same without waiting for the disk: a program killed at any moment
+    // leaves the old record or the new one, whole; a power cut may leave
+    // neither. Keeps the window from waiting on a slow disk.
+    void writeUnsynced(const QString &recordPath, const RecoveryRecord &record) const;
     // Throws AppError when the file cannot be read or is not a record.
     static RecoveryRecord read(const QString &recordPath);
     static void remove(const QString &recordPath);
