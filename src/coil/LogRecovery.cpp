@@ -4,6 +4,7 @@
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
 #include "coil/LogFileIo.h"
+#include "settings/UserFolders.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -96,14 +97,24 @@ QString recoveryQuestion(int count)
         .arg(count);
 }
 
+namespace {
+
+QString &folderForTesting()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+void setRecoveryFolderForTesting(const QString &path)
+{
+    folderForTesting() = path;
+}
+
 QString RecoveryFolder::defaultPath()
 {
-    QString state = QFile::decodeName(qgetenv("XDG_STATE_HOME"));
-    // A relative XDG_STATE_HOME counts as unset, as it does for the other
-    // XDG folders.
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/bandimor/recovery");
+    return folderForTesting().isEmpty() ? settings::userRecoveryFolder() : folderForTesting();
 }
 
 RecoveryFolder::RecoveryFolder(const QString &path)
@@ -137,20 +148,8 @@ QString RecoveryFolder::newRecordPath() const
 
 void RecoveryFolder::makeFolder() const
 {
-    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                               | QFileDevice::ExeOwner;
-    QDir folder(m_path);
-    if (!folder.exists()) {
-        // The folders above are the usual ones of the state folder; only the
-        // program's own get closed.
-        if (!QDir().mkpath(QFileInfo(m_path).absolutePath()) || !QDir().mkdir(m_path, ownerOnly))
-            throw AppError(QStringLiteral("Cannot create folder \"%1\".").arg(m_path));
-    }
-    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
-                                            | QFileDevice::ExeGroup | QFileDevice::ReadOther
-                                            | QFileDevice::WriteOther | QFileDevice::ExeOther;
-    if (QFileInfo(m_path).permissions() & others)
-        QFile::setPermissions(m_path, ownerOnly);
+    if (!settings::makePrivateFolder(m_path))
+        throw AppError(QStringLiteral("Cannot create folder \"%1\".").arg(m_path));
 }
 
 void RecoveryFolder::write(const QString &recordPath, const RecoveryRecord &record) const

@@ -29,12 +29,16 @@ RecoveryRecord decodeRecoveryRecord(const QByteArray &data);
 // The question asked at start when records of an earlier run are there.
 QString recoveryQuestion(int count);
 
+// Tests put the program's recovery folder here, as a process of the test's
+// own; an empty path gives the user's own back.
+void setRecoveryFolderForTesting(const QString &path);
+
 // A log holds the user's own words: the folder and its files are readable by
 // the user alone.
 class RecoveryFolder
 {
 public:
-    // $XDG_STATE_HOME/bandimor/recovery, else ~/.local/state/bandimor/recovery.
+    // settings::userRecoveryFolder(), unless a test set another.
     static QString defaultPath();
 
     explicit RecoveryFolder(const QString &path = defaultPath());
@@ -45,7 +49,7 @@ public:
     // A name no other log uses.
     QString newRecordPath() const;
 
-    // Writes a record in one piece (made 0600, in a folder made 0700).
+    // Writes a record in one piece (on Linux made 0600, in a folder made 0700).
     // Throws AppError when the folder or the file cannot be written.
     void write(const QString &recordPath, const RecoveryRecord &record) const;
     // Throws AppError when the file cannot be read or is not a record.

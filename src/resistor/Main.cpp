@@ -66,6 +66,13 @@ TfmMain::TfmMain(const QString &settingsPath, QWidget *parent)
     connect(N8, &QAction::triggered, this, &TfmMain::Button1_ConturaClick);
     connect(N2, &QAction::triggered, this, &TfmMain::N2Click);
     connect(N9, &QAction::triggered, this, &TfmMain::N9Click);
+    // F1 opens the help as it does in the coil window, though the entry
+    // "Содержание" shows no key in this window's menu.
+    auto *helpKey = new QAction(this);
+    helpKey->setObjectName(QStringLiteral("helpKey"));
+    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(helpKey);
+    connect(helpKey, &QAction::triggered, this, &TfmMain::N9Click);
     connect(N3, &QAction::triggered, this, &TfmMain::N3Click);
 
     FormCreate();

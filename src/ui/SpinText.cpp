@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SpinText.h"
 
-#include <charconv>
+#include "base/ExactDecimal.h"
+
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -57,7 +58,7 @@ QString spinValueText(long double value, SpinKind kind, int decimals,
 std::optional<long double> spinTextValue(const QString &text, SpinKind kind,
                                          const QString &decimalPoint)
 {
-    // Rebuild the text in the form from_chars reads: "-", digits, ".", digits.
+    // Rebuild the text in the C form that readExactDecimal() reads: "-", digits, ".", digits.
     std::string plain;
     plain.reserve(std::size_t(text.size()));
     bool separatorSeen = false;
@@ -91,13 +92,7 @@ std::optional<long double> spinTextValue(const QString &text, SpinKind kind,
     if (plain.front() == '-' && plain.size() > 1 && plain[1] == '.')
         plain.insert(1, 1, '0'); // "-,5" reads as -0.5
 
-    long double value = 0;
-    const char *first = plain.data();
-    const char *last = first + plain.size();
-    const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != last)
-        return std::nullopt;
-    return value;
+    return base::readExactDecimal(plain);
 }
 
 QString spinTypedText(const QString &text, SpinKind kind, const QString &decimalPoint,

@@ -2,6 +2,7 @@
 // The program as start-up makes it (main window, coil windows, their ends),
 // driven from within for the recovery tests. Arguments:
 //   --locks DIR     its single-instance locks in a folder of the test's own
+//   --recovery DIR  its recovery files in a folder of the test's own
 //   --log FILE      "work" opens this file into the coil window first
 //   --mode work     opens a coil window, calculates, reports "ready|..." and
 //                   waits to be stopped; "work-typed" also types a note
@@ -15,6 +16,7 @@
 //   "done"                                     "recover" is done
 #include "app/MainWindowFactory.h"
 #include "app/Startup.h"
+#include "coil/LogRecovery.h"
 #include "coil/window/Kontura.h"
 #include "coil/window/PictureTabWidget.h"
 #include "coil/window/ResultsLog.h"
@@ -74,6 +76,8 @@ int main(int argc, char *argv[])
     for (qsizetype i = 1; i + 1 < arguments.size(); i += 2) {
         if (arguments.at(i) == QLatin1String("--locks"))
             settings.lockDirectory = arguments.at(i + 1);
+        else if (arguments.at(i) == QLatin1String("--recovery"))
+            coil::setRecoveryFolderForTesting(arguments.at(i + 1));
         else if (arguments.at(i) == QLatin1String("--mode"))
             mode = arguments.at(i + 1);
         else if (arguments.at(i) == QLatin1String("--log"))

@@ -62,7 +62,7 @@ private slots:
         coil::resetCalculationState();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
-        qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath(QStringLiteral("state"))));
+        coil::setRecoveryFolderForTesting(dir->filePath(QStringLiteral("state/bandimor/recovery")));
         fake = std::make_unique<FakeDialogs>();
         coilWindows.clear();
     }

@@ -74,7 +74,7 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         programDir = dir->path() + QLatin1Char('/');
-        qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath(QStringLiteral("state"))));
+        coil::setRecoveryFolderForTesting(dir->filePath(QStringLiteral("state/bandimor/recovery")));
         recoveryPath = coil::RecoveryFolder::defaultPath();
         fake = std::make_unique<FakeDialogs>();
     }

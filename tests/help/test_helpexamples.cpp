@@ -11,6 +11,7 @@
 #include "coil/window/ResultsLog.h"
 #include "coil/window/StraightWireTab.h"
 #include "coil/window/TurnsTab.h"
+#include "coil/LogRecovery.h"
 #include "support/FakeDialogs.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
@@ -113,7 +114,7 @@ private slots:
     {
         // The coil windows' recovery files go to a folder of the test's own.
         QVERIFY(m_state.isValid());
-        qputenv("XDG_STATE_HOME", QFile::encodeName(m_state.path()));
+        coil::setRecoveryFolderForTesting(m_state.path() + QStringLiteral("/bandimor/recovery"));
     }
 
     void init()

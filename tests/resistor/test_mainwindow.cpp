@@ -509,8 +509,10 @@ private slots:
         QFETCH(QString, work);
         QFETCH(QString, message);
         const QString helpPath = m_dir->filePath(QStringLiteral("Spravka.chm"));
-        if (fileThere)
+        if (fileThere) {
+            SKIP_WITHOUT_FAKE_OPENER();
             putFile(helpPath, "ITSF");
+        }
         const FakeOpener opener(openerStatus >= 0 ? std::optional<int>(openerStatus) : std::nullopt, work);
         bool settled = false;
         m_dialogs->shell = [&settled](const QUrl &url, const std::function<void()> &onFailure) {
@@ -544,6 +546,7 @@ private slots:
     // events are handled while the opener still runs.
     void helpDoesNotHoldTheWindow()
     {
+        SKIP_WITHOUT_FAKE_OPENER();
         putFile(m_dir->filePath(QStringLiteral("Spravka.chm")), "ITSF");
         const FakeOpener opener(0, QStringLiteral("/bin/sleep 5"));
         m_dialogs->shell = [](const QUrl &url, const std::function<void()> &onFailure) {
@@ -566,6 +569,19 @@ private slots:
         QVERIFY(!openerEndedFirst);
         QTRY_COMPARE_WITH_TIMEOUT(opener.calls().size(), 1, 4000);
         QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    // F1 opens the help, as in the coil window, wherever the focus is.
+    void f1OpensTheHelp()
+    {
+        const QString helpPath = m_dir->filePath(QStringLiteral("Spravka.chm"));
+        putFile(helpPath, "ITSF");
+        window()->setProgramDir(m_dir->path() + QLatin1Char('/'));
+        showActive();
+
+        QTest::keyClick(control<ui::SpinEdit>("spSkinSpinEdit1"), Qt::Key_F1);
+
+        QCOMPARE(m_dialogs->shellRequests, QList<QUrl>{QUrl::fromLocalFile(helpPath)});
     }
 
     void openersRunForEachActivation()
