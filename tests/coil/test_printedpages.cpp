@@ -86,7 +86,8 @@ private slots:
         QCOMPARE(pages.constLast().bottom, document.documentLayout()->documentSize().height());
         for (qsizetype i = 0; i < pages.size(); ++i) {
             const coil::PageSlice &page = pages.at(i);
-            QVERIFY2(page.bottom > page.top && page.bottom - page.top <= pageHeight, qPrintable(QString::number(i)));
+            QVERIFY2(page.bottom > page.top && page.bottom - page.top <= pageHeight,
+                     qPrintable(QString::number(i)));
             if (i == 0)
                 continue;
             QCOMPARE(page.top, pages.at(i - 1).bottom);

@@ -85,7 +85,8 @@ double keptOnDark(const QImage &lightPicture, const QImage &darkPicture, const Q
                 continue;
             ++ink;
             const QRgb shown = dark.pixel(x, y);
-            if (contrast(shown, qRgb(0, 0, 0)) > windowLightness && contrast(shown, darkWindow.rgb()) >= distinct)
+            if (contrast(shown, qRgb(0, 0, 0)) > windowLightness
+                && contrast(shown, darkWindow.rgb()) >= distinct)
                 ++kept;
         }
     }

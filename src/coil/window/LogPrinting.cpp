@@ -40,7 +40,9 @@ void printLogDocument(const QTextDocument &document, QPrinter *printer, const QC
     // The printer cuts its margins to whole dots: asked for whole dots, and
     // a hair more, they stay as wide as asked.
     const qreal dotsPerMm = printer->resolution() / 25.4;
-    const auto wholeDots = [dotsPerMm](qreal mm) { return (std::ceil(mm * dotsPerMm - 1e-6) + 1e-3) / dotsPerMm; };
+    const auto wholeDots = [dotsPerMm](qreal mm) {
+        return (std::ceil(mm * dotsPerMm - 1e-6) + 1e-3) / dotsPerMm;
+    };
     printer->setPageMargins({wholeDots(margins.left()), wholeDots(margins.top()), wholeDots(margins.right()),
                              wholeDots(margins.bottom())},
                             QPageLayout::Millimeter);
