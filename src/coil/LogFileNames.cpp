@@ -34,6 +34,11 @@ QString logCaption(const QString &logFileName)
     return QStringLiteral("{%1} - %2").arg(fileNamePart(logFileName), base::applicationTitle());
 }
 
+QString printJobName(const QString &logFileName)
+{
+    return fileNamePart(logFileName);
+}
+
 QString logFileFilterString()
 {
     return QStringLiteral(

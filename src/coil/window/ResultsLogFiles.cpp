@@ -127,7 +127,7 @@ void ResultsLog::printLog()
     QPrinter printer;
     if (!ui::dialogs().setUpPrinter(window(), &printer))
         return;
-    printer.setDocName(m_fileName);
+    printer.setDocName(printJobName(m_fileName));
     const ui::BusyCursor busy;
     printLogDocument(*document(), &printer, logTextColor());
 }
