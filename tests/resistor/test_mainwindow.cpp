@@ -37,6 +37,7 @@
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -214,7 +215,7 @@ private slots:
         QTest::addColumn<QString>("tolerance");
 
         QTest::newRow("five bands") << 2 << true << true << "120  КОм" << "  ± 5%";
-        QTest::newRow("three bands") << 0 << false << false << "12  КОм" << "  ± 0,25%";
+        QTest::newRow("three bands") << 0 << false << false << "12  КОм" << "  ± 20%";
     }
     void bandCount()
     {
@@ -269,7 +270,7 @@ private slots:
         QTest::newRow("4799 Ом five bands, f2") << "ru_RU" << "4799" << 1 << 2 << "f2"
             << QStringList{"жёлтый", "фиолетовый", "белый", "коричневый"} << "4790  Ом" << "  ± 5%";
         QTest::newRow("4799 Ом three bands, enter") << "ru_RU" << "4799" << 1 << 0 << "enter"
-            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 0,25%";
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 20%";
         QTest::newRow("47 КОм, enter") << "ru_RU" << "47" << 0 << 1 << "enter"
             << QStringList{"жёлтый", "фиолетовый", "чёрный", "оранжевый"} << "47  КОм" << "  ± 5%";
         QTest::newRow("47 КОм five bands, button") << "ru_RU" << "47" << 0 << 2 << "button"
@@ -284,6 +285,15 @@ private slots:
             << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 5%";
         QTest::newRow("4799 Ом point locale, button") << "en_US" << "4799" << 1 << 1 << "button"
             << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4.7  КОм" << "  ± 5%";
+        // A separator is a decimal point, whichever of the two the locale uses.
+        QTest::newRow("4,7 КОм, f2") << "ru_RU" << "4,7" << 0 << 1 << "f2"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 5%";
+        QTest::newRow("4.7 КОм typed with a point in ru_RU") << "ru_RU" << "4.7" << 0 << 1 << "button"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 5%";
+        QTest::newRow("4,7 КОм typed with a comma in en_US") << "en_US" << "4,7" << 0 << 1 << "enter"
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4.7  КОм" << "  ± 5%";
+        QTest::newRow("0.5 Ом in de_DE, silver") << "de_DE" << "0.5" << 1 << 1 << "button"
+            << QStringList{"зелёный", "чёрный", "чёрный", "серебристый"} << "0,5  Ом" << "  ± 5%";
     }
     void encoding()
     {
@@ -325,8 +335,21 @@ private slots:
         QCOMPARE(list(4)->currentText(), bands.at(3));
         QCOMPARE(label("Label1"), nominal);
         QCOMPARE(label("Label2"), tolerance);
-        QCOMPARE(spin->text(), typed); // the input stays as typed
+        // The input stays as typed, with the locale's separator.
+        QCOMPARE(spin->text(), QString(typed).replace(QRegularExpression("[.,]"), QLocale().decimalPoint()));
         QCOMPARE(m_dialogs->beeps, 0);
+    }
+
+    void nominalTheBandsCannotCarryIsRefused()
+    {
+        showActive();
+        typeNominal("0,05");
+        const QList<int> before = listIndices();
+        QTest::keyClick(control<ui::SpinEdit>("spSkinSpinEdit1"), Qt::Key_F2);
+        QCOMPARE(listIndices(), before);
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY2(m_dialogs->messages.first().text.contains("0,1 Ом"), qPrintable(m_dialogs->messages.first().text));
+        QCOMPARE(control<ui::SpinEdit>("spSkinSpinEdit1")->text(), QString("0,05"));
     }
 
     void encodingKeepsTheTolerance()
