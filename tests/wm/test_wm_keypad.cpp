@@ -96,7 +96,7 @@ private slots:
         // The block prints what the boxes show.
         const QString log = window.RichEdit1->toPlainText();
         QVERIFY2(log.contains(QStringLiteral("Диаметр провода: 0") + point + "5"), qPrintable(log));
-        QVERIFY2(log.contains(QStringLiteral("Число витков: 2") + point + "5"), qPrintable(log));
+        QVERIFY2(log.contains(QStringLiteral("Кол-во витков: 2") + point + "5"), qPrintable(log));
         QCOMPARE(dialogs.beeps, 0);
     }
 
