@@ -37,7 +37,6 @@
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -285,15 +284,6 @@ private slots:
             << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 5%";
         QTest::newRow("4799 Ом point locale, button") << "en_US" << "4799" << 1 << 1 << "button"
             << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4.7  КОм" << "  ± 5%";
-        // A separator is a decimal point, whichever of the two the locale uses.
-        QTest::newRow("4,7 КОм, f2") << "ru_RU" << "4,7" << 0 << 1 << "f2"
-            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 5%";
-        QTest::newRow("4.7 КОм typed with a point in ru_RU") << "ru_RU" << "4.7" << 0 << 1 << "button"
-            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 5%";
-        QTest::newRow("4,7 КОм typed with a comma in en_US") << "en_US" << "4,7" << 0 << 1 << "enter"
-            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4.7  КОм" << "  ± 5%";
-        QTest::newRow("0.5 Ом in de_DE, silver") << "de_DE" << "0.5" << 1 << 1 << "button"
-            << QStringList{"зелёный", "чёрный", "чёрный", "серебристый"} << "0,5  Ом" << "  ± 5%";
     }
     void encoding()
     {
@@ -335,8 +325,7 @@ private slots:
         QCOMPARE(list(4)->currentText(), bands.at(3));
         QCOMPARE(label("Label1"), nominal);
         QCOMPARE(label("Label2"), tolerance);
-        // The input stays as typed, with the locale's separator.
-        QCOMPARE(spin->text(), QString(typed).replace(QRegularExpression("[.,]"), QLocale().decimalPoint()));
+        QCOMPARE(spin->text(), typed); // the input stays as typed
         QCOMPARE(m_dialogs->beeps, 0);
     }
 

@@ -48,6 +48,8 @@ void keepUnsavedLogs(QWidget *mainWindow);
 // damaged record is reported by its name, its readable part (if any) offered
 // in a window of its own, and it is set aside under another name, so that
 // it is not asked about again.
+// Whether records of an earlier run wait in the folder (start-up then takes
+// the splash away before it asks).
 bool hasRecoveredLogs(const QString &folder = RecoveryFolder::defaultPath());
 using CoilWindowOpener = std::function<TfmContura *(QWidget *mainWindow)>;
 void offerRecoveredLogs(QWidget *mainWindow, const CoilWindowOpener &openWindow,
