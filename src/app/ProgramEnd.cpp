@@ -35,10 +35,11 @@ bool ProgramEnd::sessionEnding(bool mayAsk)
     // and the program then runs on: the logs stay live.
     if (!mayAsk) {
         coil::writeUnsavedLogs(m_mainWindow);
+        coil::writeLastUsedCoilSettings(m_mainWindow);
         m_mainWindow->FormClose();
         return true;
     }
-    if (!coil::askAboutUnsavedLogs(m_mainWindow))
+    if (!coil::coilWindowsLetProgramEnd(m_mainWindow))
         return false;
     m_mainWindow->FormClose();
     return true;
@@ -47,6 +48,7 @@ bool ProgramEnd::sessionEnding(bool mayAsk)
 void ProgramEnd::endWithoutAsking()
 {
     coil::keepUnsavedLogs(m_mainWindow);
+    coil::writeLastUsedCoilSettings(m_mainWindow);
     m_mainWindow->FormClose();
     // Not quit(): that would close the windows, and the main window's close
     // asks questions that nobody is there to answer.

@@ -4,6 +4,8 @@
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
 #include "coil/LogFileIo.h"
+#include "coil/LogFileNames.h"
+#include "coil/LogLines.h"
 #include "settings/UserFolders.h"
 
 #include <QCoreApplication>
@@ -26,7 +28,57 @@ QByteArray field(const char *key, const QString &value)
 
 AppError notARecord(const QString &what)
 {
-    return AppError(QStringLiteral("Not a recovery file: %1").arg(what));
+    return AppError(QStringLiteral("Не файл восстановления журнала: %1").arg(what));
+}
+
+struct ParsedRecord
+{
+    RecoveryRecord record;
+    bool header = false;
+    bool headerEnds = false;
+    bool fieldsRead = true;
+    bool haveName = false;
+    qsizetype rtfLength = -1;
+};
+
+ParsedRecord parseRecord(const QByteArray &data)
+{
+    ParsedRecord parsed;
+    if (!data.startsWith(kMagic))
+        return parsed;
+    parsed.header = true;
+    qsizetype headerEnd = data.indexOf("\n\n", kMagic.size() - 1);
+    parsed.headerEnds = headerEnd >= 0;
+    if (!parsed.headerEnds)
+        headerEnd = data.size();
+    RecoveryRecord &record = parsed.record;
+    const QList<QByteArray> lines = data.mid(kMagic.size(), headerEnd - kMagic.size() + 1).split('\n');
+    for (const QByteArray &line : lines) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0)
+            continue;
+        const QByteArray key = line.left(equals);
+        const QString value = QUrl::fromPercentEncoding(line.mid(equals + 1));
+        bool ok = true;
+        if (key == "LogFileName") {
+            record.logFileName = value;
+            parsed.haveName = !value.isEmpty();
+        } else if (key == "Capacity") {
+            record.capacity = value.toInt(&ok);
+        } else if (key == "Font") {
+            record.font = value;
+        } else if (key == "Charset") {
+            record.charset = value.toInt(&ok);
+        } else if (key == "TextColor") {
+            record.textColor = value;
+        } else if (key == "RtfLength") {
+            parsed.rtfLength = value.toLongLong(&ok);
+        }
+        parsed.fieldsRead = parsed.fieldsRead && ok;
+    }
+    if (parsed.headerEnds)
+        record.rtf = data.mid(headerEnd + 2);
+    return parsed;
 }
 
 } // namespace
@@ -49,44 +101,32 @@ QByteArray encodeRecoveryRecord(const RecoveryRecord &record)
 
 RecoveryRecord decodeRecoveryRecord(const QByteArray &data)
 {
-    if (!data.startsWith(kMagic))
-        throw notARecord(QStringLiteral("no header"));
-    const qsizetype headerEnd = data.indexOf("\n\n", kMagic.size() - 1);
-    if (headerEnd < 0)
-        throw notARecord(QStringLiteral("no end of header"));
-    RecoveryRecord record;
-    bool haveName = false;
-    qsizetype rtfLength = -1;
-    const QList<QByteArray> lines = data.mid(kMagic.size(), headerEnd - kMagic.size() + 1).split('\n');
-    for (const QByteArray &line : lines) {
-        const qsizetype equals = line.indexOf('=');
-        if (equals <= 0)
-            continue;
-        const QByteArray key = line.left(equals);
-        const QString value = QUrl::fromPercentEncoding(line.mid(equals + 1));
-        bool ok = true;
-        if (key == "LogFileName") {
-            record.logFileName = value;
-            haveName = !value.isEmpty();
-        } else if (key == "Capacity") {
-            record.capacity = value.toInt(&ok);
-        } else if (key == "Font") {
-            record.font = value;
-        } else if (key == "Charset") {
-            record.charset = value.toInt(&ok);
-        } else if (key == "TextColor") {
-            record.textColor = value;
-        } else if (key == "RtfLength") {
-            rtfLength = value.toLongLong(&ok);
-        }
-        if (!ok)
-            throw notARecord(QString::fromLatin1(key));
-    }
-    record.rtf = data.mid(headerEnd + 2);
+    const ParsedRecord parsed = parseRecord(data);
+    if (!parsed.header)
+        throw notARecord(QStringLiteral("нет заголовка"));
+    if (!parsed.headerEnds)
+        throw notARecord(QStringLiteral("заголовок оборван"));
+    if (!parsed.fieldsRead)
+        throw notARecord(QStringLiteral("испорчено поле заголовка"));
     // A record cut short (a full disk, an older writer) is not offered as a
     // whole log.
-    if (!haveName || rtfLength != record.rtf.size() || record.capacity <= 0)
-        throw notARecord(QStringLiteral("incomplete"));
+    if (!parsed.haveName || parsed.rtfLength != parsed.record.rtf.size() || parsed.record.capacity <= 0)
+        throw notARecord(QStringLiteral("запись неполная"));
+    return parsed.record;
+}
+
+std::optional<RecoveryRecord> readablePartOfRecord(const QByteArray &data)
+{
+    ParsedRecord parsed = parseRecord(data);
+    RecoveryRecord &record = parsed.record;
+    if (parsed.rtfLength >= 0 && record.rtf.size() > parsed.rtfLength)
+        record.rtf.truncate(parsed.rtfLength);
+    if (!parsed.header || record.rtf.trimmed().isEmpty())
+        return std::nullopt;
+    if (!parsed.haveName)
+        record.logFileName = untitledLogName();
+    if (record.capacity <= 0)
+        record.capacity = kOpenedLogCapacity;
     return record;
 }
 
@@ -149,7 +189,8 @@ QString RecoveryFolder::newRecordPath() const
 void RecoveryFolder::makeFolder() const
 {
     if (!settings::makePrivateFolder(m_path))
-        throw AppError(QStringLiteral("Cannot create folder \"%1\".").arg(m_path));
+        throw AppError(QStringLiteral("Не удалось создать папку файлов восстановления журналов «%1».")
+                           .arg(m_path));
 }
 
 void RecoveryFolder::write(const QString &recordPath, const RecoveryRecord &record) const
@@ -158,17 +199,42 @@ void RecoveryFolder::write(const QString &recordPath, const RecoveryRecord &reco
     const base::ReplaceResult result = base::replaceFileContent(recordPath, encodeRecoveryRecord(record),
                                                                 base::FileAccess::OwnerOnly);
     if (!result.ok())
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(recordPath, result.reason));
+        throw AppError(QStringLiteral("Не удалось записать файл восстановления журнала «%1»: %2")
+                           .arg(recordPath, result.reason));
 }
 
 RecoveryRecord RecoveryFolder::read(const QString &recordPath)
 {
-    return decodeRecoveryRecord(readLogFileBytes(recordPath));
+    QByteArray data;
+    try {
+        data = readLogFileBytes(recordPath);
+    } catch (const AppError &) {
+        throw AppError(QStringLiteral("Не удалось прочитать файл восстановления журнала «%1».").arg(recordPath));
+    }
+    try {
+        return decodeRecoveryRecord(data);
+    } catch (const AppError &error) {
+        throw AppError(QStringLiteral("Файл восстановления журнала «%1» повреждён (%2).")
+                           .arg(recordPath, error.text().section(QStringLiteral(": "), 1)));
+    }
 }
 
 void RecoveryFolder::remove(const QString &recordPath)
 {
     QFile::remove(recordPath);
+}
+
+QString RecoveryFolder::setAside(const QString &recordPath)
+{
+    // Without the suffix the folder lists: kept for the curious, never asked about.
+    const QString base = recordPath.endsWith(kSuffix) ? recordPath.chopped(kSuffix.size()) : recordPath;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString aside = base + (attempt == 0 ? QString() : QStringLiteral("-%1").arg(attempt))
+                              + QStringLiteral(".damaged");
+        if (!QFileInfo::exists(aside) && QFile::rename(recordPath, aside))
+            return aside;
+    }
+    return QString();
 }
 
 } // namespace coil

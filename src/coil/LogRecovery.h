@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace coil {
 
@@ -25,6 +26,10 @@ struct RecoveryRecord
 QByteArray encodeRecoveryRecord(const RecoveryRecord &record);
 // Throws AppError when the data is not a whole record.
 RecoveryRecord decodeRecoveryRecord(const QByteArray &data);
+// What a damaged record still holds: its header's fields and its RTF as far
+// as it goes (an untitled log of the opened capacity where those are
+// missing). Nothing when there is no header or no text at all.
+std::optional<RecoveryRecord> readablePartOfRecord(const QByteArray &data);
 
 // The question asked at start when records of an earlier run are there.
 QString recoveryQuestion(int count);
@@ -52,9 +57,13 @@ public:
     // Writes a record in one piece (on Linux made 0600, in a folder made 0700).
     // Throws AppError when the folder or the file cannot be written.
     void write(const QString &recordPath, const RecoveryRecord &record) const;
-    // Throws AppError when the file cannot be read or is not a record.
+    // Throws AppError when the file cannot be read or is not a record; the
+    // text names the file.
     static RecoveryRecord read(const QString &recordPath);
     static void remove(const QString &recordPath);
+    // Renames a damaged record so that the folder no longer lists it; its
+    // new path, or empty when it could not be renamed.
+    static QString setAside(const QString &recordPath);
 
 private:
     void makeFolder() const;

@@ -2,6 +2,7 @@
 #include "resistor/Main.h"
 
 #include "base/AppInfo.h"
+#include "base/NumberFormat.h"
 #include "pictures/Icons.h"
 #include "resistor/ColourCode.h"
 #include "settings/IniFile.h"
@@ -24,7 +25,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
-#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -152,8 +153,8 @@ void TfmMain::raschet()
                                       spSkinComboBox3->itemIndex(), spSkinComboBox4->itemIndex(),
                                       spSkinComboBox5->itemIndex()};
     // isHidden, not isVisible: the window may not be on screen yet.
-    const resistor::DecodedBands decoded =
-        resistor::decodeBands(bands, !spSkinComboBox3->isHidden(), decimalSeparator());
+    const resistor::DecodedBands decoded = resistor::decodeBands(
+        bands, !spSkinComboBox3->isHidden(), !spSkinComboBox5->isHidden(), decimalSeparator());
     showResult(Label1, Label3, decoded.nominal);
     showResult(Label2, Label4, decoded.tolerance);
 }
@@ -199,19 +200,32 @@ void TfmMain::spSkinSpinEdit1Change()
 
 void TfmMain::spSkinButton1Click()
 {
-    const long long nominal = std::llround(spSkinSpinEdit1->value());
+    // What the box shows is what is encoded.
+    spSkinSpinEdit1->showUsedValue();
+    const long double nominal = spSkinSpinEdit1->value();
     if (nominal <= 0) {
         // F2 stays enabled while the button is not; 0 has no first band.
         ui::dialogs().beep();
         return;
     }
-    const resistor::EncodedBands bands = resistor::encodeNominal(
-        nominal, spSkinRadioGroup2->itemIndex(), spSkinRadioGroup1->itemIndex());
-    spSkinComboBox1->setItemIndex(bands.firstDigit);
-    spSkinComboBox2->setItemIndex(bands.secondDigit);
-    spSkinComboBox4->setItemIndex(bands.multiplier);
-    if (bands.setsThirdDigit)
-        spSkinComboBox3->setItemIndex(bands.thirdDigit);
+    const int bandCount = spSkinRadioGroup1->itemIndex();
+    const std::optional<resistor::EncodedBands> bands =
+        resistor::encodeNominal(nominal, spSkinRadioGroup2->itemIndex(), bandCount);
+    if (!bands) {
+        // Never cut to another number: the user learns what the bands carry.
+        const base::NumberSeparators separators{QString(decimalSeparator()), QString()};
+        ui::showNotice(this,
+                       QStringLiteral("Номинал меньше %1 Ом цветовой код при этом числе полос "
+                                      "не передаёт.")
+                           .arg(base::formatGeneral(resistor::smallestNominalOhms(bandCount), separators)),
+                       ui::Icon::Information);
+        return;
+    }
+    spSkinComboBox1->setItemIndex(bands->firstDigit);
+    spSkinComboBox2->setItemIndex(bands->secondDigit);
+    spSkinComboBox4->setItemIndex(bands->multiplier);
+    if (bands->setsThirdDigit)
+        spSkinComboBox3->setItemIndex(bands->thirdDigit);
     // The lists that changed have decoded already; this covers the ones that did not.
     raschet();
 }

@@ -273,8 +273,12 @@ void TfmMain::buildNominalInput(QWidget *client)
     spSkinSpinEdit1 = new ui::SpinEdit(GroupBox1);
     ui::describeControl(spSkinSpinEdit1, QStringLiteral("spSkinSpinEdit1"),
                         QStringLiteral("Ввод номинала"), QStringLiteral("Окошко для ввода номинала"));
-    spSkinSpinEdit1->setKind(ui::SpinKind::WholeNumber);
-    spSkinSpinEdit1->setRange(0, 99999999);
+    // A separator is a decimal point here too: 4,7 kiloohms, 0,5 ohms. The
+    // box shows what it holds, without trailing zeros.
+    spSkinSpinEdit1->setKind(ui::SpinKind::Decimal);
+    spSkinSpinEdit1->setDecimals(resistor::nominalDecimals);
+    spSkinSpinEdit1->setTrimsZeros(true);
+    spSkinSpinEdit1->setRange(0, resistor::largestNominal);
     spSkinSpinEdit1->setIncrement(1);
     spSkinSpinEdit1->setMaxLength(8);
     // Eight digits fit beside the arrows only in the windows' base font.

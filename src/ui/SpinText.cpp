@@ -95,19 +95,19 @@ std::optional<long double> spinTextValue(const QString &text, SpinKind kind,
     return base::readExactDecimal(plain);
 }
 
-QString spinTypedText(const QString &text, SpinKind kind, const QString &decimalPoint,
-                      const QString &groupSeparator)
+QString spinTypedText(const QString &text, SpinKind kind, const QString &decimalPoint)
 {
-    if (kind != SpinKind::Decimal || text.size() != 1 || decimalPoint.isEmpty())
+    if (kind != SpinKind::Decimal || decimalPoint.isEmpty())
         return text;
-    const QChar c = text.at(0);
-    if (c != QLatin1Char('.') && c != QLatin1Char(','))
-        return text;
-    // Under a comma locale the point is the separator's only other
-    // meaning; where it groups thousands ("1.000,5") it stays refused.
-    if (groupSeparator.size() == 1 && groupSeparator.at(0) == c)
-        return text;
-    return decimalPoint;
+    QString mapped;
+    mapped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('.') || c == QLatin1Char(','))
+            mapped += decimalPoint;
+        else
+            mapped += c;
+    }
+    return mapped;
 }
 
 bool isSpinCharAccepted(QChar c, SpinKind kind, const QString &decimalPoint)

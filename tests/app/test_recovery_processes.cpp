@@ -111,6 +111,8 @@ private slots:
                  QStringList{QStringLiteral("message|Подтверждение|Найдены журналы результатов, не "
                                             "сохранённые при прошлом завершении программы: 1. "
                                             "Восстановить их?")});
+        // The splash, which stays on top, is gone before the question.
+        QCOMPARE(next.linesStarting(QStringLiteral("splash|")).value(0), QStringLiteral("splash|0"));
         const QStringList windows = next.linesStarting(QStringLiteral("window|"));
         QCOMPARE(windows.size(), 1);
         const QStringList window = windows.first().split(QLatin1Char('|'));

@@ -219,13 +219,58 @@ private slots:
         QCOMPARE(question.caption, QStringLiteral("Подтверждение"));
         QCOMPARE(question.icon, ui::Icon::Question);
         QCOMPARE(question.buttons, ui::Buttons::YesNoCancel);
-        QCOMPARE(question.defaultButton, ui::Answer::No);
+        // Enter keeps the log.
+        QCOMPARE(question.defaultButton, ui::Answer::Yes);
         QCOMPARE(log->isModified(), stillModified);
         QCOMPARE(fake->saveRequests.size(), saveDialogs);
         if (titled)
             QCOMPARE(contentOf(path).contains("more"), !stillModified);
         else
             QCOMPARE(log->LogFileName(), kUntitled);
+    }
+
+    void emptyingAsksFirstAndCanBeUndone_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("emptied");
+        QTest::newRow("modified, No empties") << true << int(ui::Answer::No) << 1 << true;
+        QTest::newRow("modified, Yes saves, then empties") << true << int(ui::Answer::Yes) << 1 << true;
+        QTest::newRow("modified, Cancel keeps the text") << true << int(ui::Answer::Cancel) << 1 << false;
+        QTest::newRow("saved, asks nothing") << false << int(ui::Answer::Cancel) << 0 << true;
+    }
+    void emptyingAsksFirstAndCanBeUndone()
+    {
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(int, questions);
+        QFETCH(bool, emptied);
+        const QString path = titledModifiedLog();
+        if (!modified)
+            log->saveFile();
+        const QString text = log->toPlainText();
+        fake->answers.enqueue(ui::Answer(answer));
+
+        bool aborted = false;
+        try {
+            log->emptyLog();
+        } catch (const CommandAborted &) {
+            aborted = true;
+        }
+        QCOMPARE(fake->messages.size(), questions);
+        QCOMPARE(aborted, !emptied);
+        QCOMPARE(log->toPlainText(), emptied ? QString() : text);
+        QCOMPARE(log->isModified(), !emptied);
+        QCOMPARE(contentOf(path).contains("more"), answer == int(ui::Answer::Yes) || !modified);
+        if (!emptied)
+            return;
+        // "Отменить" takes the emptying back, unsaved; given again, it empties again.
+        log->undoOrRedo();
+        QCOMPARE(log->toPlainText(), text);
+        QVERIFY(log->isModified());
+        log->undoOrRedo();
+        QCOMPARE(log->toPlainText(), QString());
     }
 
     void askSaveChangesUnmodifiedAsksNothing()

@@ -76,25 +76,36 @@ private slots:
 
     void damagedRecordsAreRefused_data()
     {
+        // What is offered of a damaged record: its text as far as it goes.
         QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QByteArray>("readablePart"); // empty: nothing to offer
         const QByteArray whole = coil::encodeRecoveryRecord(sampleRecord());
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("an RTF file") << QByteArray("{\\rtf1 text}");
-        QTest::newRow("cut in the header") << whole.left(40);
-        QTest::newRow("cut in the text") << whole.left(whole.size() - 3);
-        QTest::newRow("longer text than said") << whole + "x";
+        const QByteArray rtf = sampleRecord().rtf;
+        QTest::newRow("empty file") << QByteArray() << QByteArray();
+        QTest::newRow("an RTF file") << QByteArray("{\\rtf1 text}") << QByteArray();
+        QTest::newRow("cut in the header") << whole.left(40) << QByteArray();
+        QTest::newRow("cut in the text") << whole.left(whole.size() - 3) << rtf.left(rtf.size() - 3);
+        QTest::newRow("longer text than said") << whole + "x" << rtf;
         QByteArray noName = whole;
         noName.replace(noName.indexOf("LogFileName="), 11, "SomeOtherKy");
-        QTest::newRow("no file name") << noName;
+        QTest::newRow("no file name") << noName << rtf;
         QByteArray badCapacity = whole;
         badCapacity.replace("Capacity=65535", "Capacity=6x535");
-        QTest::newRow("capacity not a number") << badCapacity;
+        QTest::newRow("capacity not a number") << badCapacity << rtf;
     }
     void damagedRecordsAreRefused()
     {
         QFETCH(QByteArray, data);
+        QFETCH(QByteArray, readablePart);
         const QString error = errorOf([&] { coil::decodeRecoveryRecord(data); });
-        QVERIFY2(error.startsWith(QStringLiteral("Not a recovery file")), qPrintable(error));
+        QVERIFY2(error.startsWith(QStringLiteral("Не файл восстановления журнала")), qPrintable(error));
+
+        const std::optional<coil::RecoveryRecord> part = coil::readablePartOfRecord(data);
+        QCOMPARE(part ? part->rtf : QByteArray(), readablePart);
+        if (part) {
+            QVERIFY(!part->logFileName.isEmpty());
+            QVERIFY(part->capacity > 0);
+        }
     }
 
 #ifdef Q_OS_UNIX
@@ -178,7 +189,7 @@ private slots:
         putFile(dir.filePath("state"), "a file where the folder should be");
         const coil::RecoveryFolder folder(dir.filePath("state/bandimor/recovery"));
         const QString error = errorOf([&] { folder.write(folder.newRecordPath(), sampleRecord()); });
-        QVERIFY2(error.startsWith(QStringLiteral("Cannot create folder")), qPrintable(error));
+        QVERIFY2(error.startsWith(QStringLiteral("Не удалось создать папку файлов восстановления")), qPrintable(error));
         QVERIFY(folder.recordPaths().isEmpty());
     }
 
@@ -187,8 +198,27 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("x.recovery");
         putFile(path, "garbage");
-        QVERIFY(!errorOf([&] { coil::RecoveryFolder::read(path); }).isEmpty());
-        QVERIFY(!errorOf([&] { coil::RecoveryFolder::read(dir.filePath("missing.recovery")); }).isEmpty());
+        const QString missing = dir.filePath("missing.recovery");
+        // Russian, and naming the file.
+        QCOMPARE(errorOf([&] { coil::RecoveryFolder::read(path); }),
+                 QStringLiteral("Файл восстановления журнала «%1» повреждён (нет заголовка).").arg(path));
+        QCOMPARE(errorOf([&] { coil::RecoveryFolder::read(missing); }),
+                 QStringLiteral("Не удалось прочитать файл восстановления журнала «%1».").arg(missing));
+    }
+
+    void damagedRecordIsSetAside()
+    {
+        QTemporaryDir dir;
+        const coil::RecoveryFolder folder(dir.path());
+        const QString path = folder.newRecordPath();
+        putFile(path, "garbage");
+        putFile(QString(path).replace(".recovery", ".damaged"), "set aside before");
+
+        const QString aside = coil::RecoveryFolder::setAside(path);
+        QVERIFY(!aside.isEmpty());
+        QVERIFY(folder.recordPaths().isEmpty());
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(contentOf(aside), QByteArray("garbage"));
     }
 };
 

@@ -214,7 +214,7 @@ private slots:
         QTest::addColumn<QString>("tolerance");
 
         QTest::newRow("five bands") << 2 << true << true << "120  КОм" << "  ± 5%";
-        QTest::newRow("three bands") << 0 << false << false << "12  КОм" << "  ± 0,25%";
+        QTest::newRow("three bands") << 0 << false << false << "12  КОм" << "  ± 20%";
     }
     void bandCount()
     {
@@ -269,7 +269,7 @@ private slots:
         QTest::newRow("4799 Ом five bands, f2") << "ru_RU" << "4799" << 1 << 2 << "f2"
             << QStringList{"жёлтый", "фиолетовый", "белый", "коричневый"} << "4790  Ом" << "  ± 5%";
         QTest::newRow("4799 Ом three bands, enter") << "ru_RU" << "4799" << 1 << 0 << "enter"
-            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 0,25%";
+            << QStringList{"жёлтый", "фиолетовый", "чёрный", "красный"} << "4,7  КОм" << "  ± 20%";
         QTest::newRow("47 КОм, enter") << "ru_RU" << "47" << 0 << 1 << "enter"
             << QStringList{"жёлтый", "фиолетовый", "чёрный", "оранжевый"} << "47  КОм" << "  ± 5%";
         QTest::newRow("47 КОм five bands, button") << "ru_RU" << "47" << 0 << 2 << "button"
@@ -327,6 +327,18 @@ private slots:
         QCOMPARE(label("Label2"), tolerance);
         QCOMPARE(spin->text(), typed); // the input stays as typed
         QCOMPARE(m_dialogs->beeps, 0);
+    }
+
+    void nominalTheBandsCannotCarryIsRefused()
+    {
+        showActive();
+        typeNominal("0,05");
+        const QList<int> before = listIndices();
+        QTest::keyClick(control<ui::SpinEdit>("spSkinSpinEdit1"), Qt::Key_F2);
+        QCOMPARE(listIndices(), before);
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY2(m_dialogs->messages.first().text.contains("0,1 Ом"), qPrintable(m_dialogs->messages.first().text));
+        QCOMPARE(control<ui::SpinEdit>("spSkinSpinEdit1")->text(), QString("0,05"));
     }
 
     void encodingKeepsTheTolerance()

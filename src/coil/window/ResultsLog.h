@@ -60,6 +60,10 @@ public:
     QByteArray rtfContent() const;
     // Empties the log, not undoable, and clears the modified flag.
     void clearLog();
+    // "Очистить": asks about unsaved changes first (AskSaveChanges), then
+    // empties the log in one step that "Отменить" takes back, and clears the
+    // modified flag.
+    void emptyLog();
 
     // The edit menu's commands.
     void undoOrRedo();        // one step: undo, and given again right after, redo
