@@ -8,8 +8,11 @@
 // The colour code itself lives in the resistor core; this window feeds it
 // the list indices and shows its texts.
 
+#include "resistor/NominalNotes.h"
+
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -90,12 +93,17 @@ private:
     QChar decimalSeparator() const;
     // Shows a result in its label; its accessible name follows, with the caption.
     static void showResult(QLabel *result, const QLabel *caption, const QString &text);
+    // The line on standard values below the tolerance, with its full sentence
+    // as tooltip and for screen readers.
+    void showSeriesNote(const resistor::SeriesNote &note);
 
     QString m_settingsPath;
     QString m_programDir;
     std::function<void(TfmMain *)> m_openCoilWindow;
     std::function<void(TfmMain *)> m_openAboutBox;
     std::function<bool(TfmMain *)> m_closeQuery;
+    // The nominal last encoded, while the lists still show its bands.
+    std::optional<resistor::TypedNominal> m_typedNominal;
 
     ui::TooltipSwitch *Hint1 = nullptr;
 
@@ -113,6 +121,7 @@ private:
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr; // standard values: the E series of the nominal
     ui::RadioGroup *spSkinRadioGroup1 = nullptr;
     QGroupBox *GroupBox1 = nullptr;
     ui::SpinEdit *spSkinSpinEdit1 = nullptr;
