@@ -213,6 +213,16 @@ void TestCoilBlocks::resultLines_data()
         {"Индуктивность = 2,759 мкГн", spaced("0,5", "4,149"), overfull("1")});
     add("single-layer, l below D/2", "single-layer", {"0.4", "1", "20", "0.5"},
         {"Индуктивность = 2,667 мкГн", spaced("0,4", "4,657"), overfull("1")});
+    // The winding's real length: 20 turns of 0,5 mm side by side take 1 cm.
+    add("single-layer, close-wound", "single-layer", {"1", "1", "20", "0.5"}, {"Индуктивность = 2,759 мкГн"});
+    add("single-layer, within a tenth of close-wound", "single-layer", {"1.05", "1", "20", "0.5"},
+        {"Индуктивность = 2,759 мкГн"});
+    add("single-layer, spaced", "single-layer", {"10", "1", "20", "0.5"},
+        {"Индуктивность = 2,759 мкГн", spaced("10", "0,379")});
+    add("single-layer, no length typed", "single-layer", {"0", "1", "20", "0.5"},
+        {"Индуктивность = 2,667 мкГн", overfull("1")});
+    add("single-layer, overfull by a product of decimals", "single-layer", {"0.9", "1", "33", "0.31"},
+        {"Индуктивность = 7,393 мкГн", spaced("0,9", "7,942"), overfull("1,023")});
     add("single-layer, D = 0, n and d above 0", "single-layer", {"2", "0", "20", "0.5"}, {"Индуктивность = 0,000 мкГн"});
     add("single-layer, more digits than precision", "single-layer", {"100", "100", "100000", "0"},
         {"Индуктивность = 2,222222222E010 мкГн", spaced("100", "6_794_458_795,000"),
