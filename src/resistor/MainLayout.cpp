@@ -264,7 +264,7 @@ void TfmMain::buildResultFrame(QWidget *client)
     showResult(Label2, Label4, Label2->text());
     Label1->setFixedSize(81, 17);
     Label2->setFixedSize(89, 17);
-    Label5->setFixedSize(137, 15);
+    Label5->setFixedSize(141, 15);
 }
 
 void TfmMain::buildNominalInput(QWidget *client)

@@ -211,7 +211,7 @@ SeriesNote seriesNote(ExactOhms ohms, ESeries series, const base::NumberSeparato
         return {QStringLiteral("Ряд ") + name + QStringLiteral(": стандартный"),
                 what + QStringLiteral(" есть в ряду ") + name + tolerance + QLatin1Char('.')};
     const QString neighbours = neighboursText(*check, separators);
-    return {QStringLiteral("Не из ") + name + QStringLiteral(": ") + neighbours,
+    return {QStringLiteral("Вне ") + name + QStringLiteral(": ") + neighbours,
             what + QStringLiteral(" не из ряда ") + name + tolerance
                 + QStringLiteral("; ближайшие стандартные ") + neighbours + QLatin1Char('.')};
 }

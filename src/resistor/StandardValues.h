@@ -52,7 +52,7 @@ std::optional<SeriesCheck> checkSeries(ExactOhms ohms, ESeries series);
 QString ohmsText(ExactOhms ohms, const base::NumberSeparators &separators);
 
 // What the main window says of a nominal: a short line that fits below the
-// tolerance ("Ряд E24: стандартный", "Не из E24: 5,6 и 6,2 КОм") and the
+// tolerance ("Ряд E24: стандартный", "Вне E24: 5,6 и 6,2 КОм") and the
 // same in a full sentence for its tooltip and screen readers. Both empty
 // for 0, which has no series.
 struct SeriesNote

@@ -81,14 +81,14 @@ private slots:
         QTest::addColumn<int>("exponent");
         QTest::addColumn<ESeries>("series");
         QTest::addColumn<QString>("line");
-        QTest::newRow("5,7 kOhm, blue read as violet") << 57LL << 2 << ESeries::E24 << "Не из E24: 5,6 и 6,2 КОм";
-        QTest::newRow("4750 Ohm typed") << 4750LL << 0 << ESeries::E24 << "Не из E24: 4,7 и 5,1 КОм";
-        QTest::newRow("four digits between two") << 4751LL << 0 << ESeries::E96 << "Не из E96: 4,75 и 4,87 КОм";
-        QTest::newRow("above the decade's last") << 990LL << 0 << ESeries::E24 << "Не из E24: 910 Ом и 1 КОм";
-        QTest::newRow("9,19 where E192 has 9,20") << 919LL << 1 << ESeries::E192 << "Не из E192: 9,09 и 9,2 КОм";
-        QTest::newRow("below one ohm") << 95LL << -2 << ESeries::E6 << "Не из E6: 0,68 и 1 Ом";
-        QTest::newRow("E12 value in E6") << 12LL << 2 << ESeries::E6 << "Не из E6: 1 и 1,5 КОм";
-        QTest::newRow("megohms") << 13LL << 5 << ESeries::E12 << "Не из E12: 1,2 и 1,5 МОм";
+        QTest::newRow("5,7 kOhm, blue read as violet") << 57LL << 2 << ESeries::E24 << "Вне E24: 5,6 и 6,2 КОм";
+        QTest::newRow("4750 Ohm typed") << 4750LL << 0 << ESeries::E24 << "Вне E24: 4,7 и 5,1 КОм";
+        QTest::newRow("four digits between two") << 4751LL << 0 << ESeries::E96 << "Вне E96: 4,75 и 4,87 КОм";
+        QTest::newRow("above the decade's last") << 990LL << 0 << ESeries::E24 << "Вне E24: 910 Ом и 1 КОм";
+        QTest::newRow("9,19 where E192 has 9,20") << 919LL << 1 << ESeries::E192 << "Вне E192: 9,09 и 9,2 КОм";
+        QTest::newRow("below one ohm") << 95LL << -2 << ESeries::E6 << "Вне E6: 0,68 и 1 Ом";
+        QTest::newRow("E12 value in E6") << 12LL << 2 << ESeries::E6 << "Вне E6: 1 и 1,5 КОм";
+        QTest::newRow("megohms") << 13LL << 5 << ESeries::E12 << "Вне E12: 1,2 и 1,5 МОм";
         QTest::newRow("standard, written with zeros") << 5600LL << 0 << ESeries::E24 << "Ряд E24: стандартный";
         QTest::newRow("zero has no series") << 0LL << 0 << ESeries::E24 << "";
     }
@@ -128,8 +128,8 @@ private slots:
         // first, second, third, multiplier, tolerance (list indices)
         QTest::newRow("green blue red gold") << resistor::BandIndices{4, 6, 0, 4, 1} << 1 << "Ряд E24: стандартный";
         QTest::newRow("green violet red gold") << resistor::BandIndices{4, 7, 0, 4, 1} << 1
-                                               << "Не из E24: 5,6 и 6,2 КОм";
-        QTest::newRow("three bands are E6") << resistor::BandIndices{1, 7, 0, 3, 5} << 0 << "Не из E6: 220 и 330 Ом";
+                                               << "Вне E24: 5,6 и 6,2 КОм";
+        QTest::newRow("three bands are E6") << resistor::BandIndices{1, 7, 0, 3, 5} << 0 << "Вне E6: 220 и 330 Ом";
         QTest::newRow("five bands, brown") << resistor::BandIndices{3, 7, 5, 3, 2} << 2 << "Ряд E96: стандартный";
     }
     void bandsNote()
@@ -150,12 +150,12 @@ private slots:
         QTest::addColumn<QString>("detailStart");
         QTest::newRow("fits") << 4700LL << int(resistor::Ohms) << 1 << "Ряд E24: стандартный"
                               << "Набранный номинал 4,7 КОм есть в ряду E24";
-        QTest::newRow("fits, not standard") << 4800LL << int(resistor::Ohms) << 1 << "Не из E24: 4,7 и 5,1 КОм"
+        QTest::newRow("fits, not standard") << 4800LL << int(resistor::Ohms) << 1 << "Вне E24: 4,7 и 5,1 КОм"
                                             << "Набранный номинал 4,8 КОм не из ряда E24";
         QTest::newRow("cut by four bands") << 4750LL << int(resistor::Ohms) << 1 << "Срезано с 4,75 КОм"
                                            << "Набранный номинал 4,75 КОм срезан до 4,7 КОм: в четыре "
                                               "полосы входят только две цифры. Набранный номинал 4,75 КОм не из";
-        QTest::newRow("five bands hold it") << 4750LL << int(resistor::Ohms) << 2 << "Не из E24: 4,7 и 5,1 КОм"
+        QTest::newRow("five bands hold it") << 4750LL << int(resistor::Ohms) << 2 << "Вне E24: 4,7 и 5,1 КОм"
                                             << "Набранный номинал 4,75 КОм не из";
         QTest::newRow("kiloohms cut") << 1234LL << int(resistor::Kiloohms) << 2 << "Срезано с 1,234 МОм"
                                       << "Набранный номинал 1,234 МОм срезан до 1,23 МОм: в пять полос";
