@@ -31,6 +31,14 @@ int nearestEntry(const QList<double> &entries, long double ratio)
     return best;
 }
 
+// "+5,0", "-9,9": an error with its sign, as the help page prints it.
+QString errorText(int tenths, const QString &decimalSeparator)
+{
+    const QString sign = tenths > 0 ? QStringLiteral("+") : tenths < 0 ? QStringLiteral("-") : QString();
+    const int magnitude = std::abs(tenths);
+    return sign + QString::number(magnitude / 10) + decimalSeparator + QString::number(magnitude % 10);
+}
+
 } // namespace
 
 const AccuracyFigures &accuracyFigures(AccuracyTable table)
@@ -75,13 +83,6 @@ const AccuracyFigures &accuracyFigures(AccuracyTable table)
         break;
     }
     return straightWire;
-}
-
-QString errorText(int tenths, const QString &decimalSeparator)
-{
-    const QString sign = tenths > 0 ? QStringLiteral("+") : tenths < 0 ? QStringLiteral("-") : QString();
-    const int magnitude = std::abs(tenths);
-    return sign + QString::number(magnitude / 10) + decimalSeparator + QString::number(magnitude % 10);
 }
 
 std::optional<QString> accuracyWarning(AccuracyTable table, long double row, long double column,

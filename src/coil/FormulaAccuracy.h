@@ -44,7 +44,4 @@ constexpr int accuracyLimitTenths = 30;
 std::optional<QString> accuracyWarning(AccuracyTable table, long double row, long double column,
                                        const base::NumberSeparators &separators);
 
-// "+5,0", "-9,9": an error as the help page and the block print it.
-QString errorText(int tenths, const QString &decimalSeparator);
-
 } // namespace coil

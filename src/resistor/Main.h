@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window, TfmMain: five colour-band lists over a resistor's leads,
-// the decoded nominal and tolerance beside them, the band-count group, and
-// the nominal input that encodes a typed value back into bands. It also
-// carries the menu, the program-wide tooltip switch Hint1, help, and the
-// openers of the coil window and the about box (hooks set by start-up).
+// the decoded nominal and tolerance beside them with a line on standard
+// values (the E series), the band-count group, and the nominal input that
+// encodes a typed value back into bands. It also carries the menu, the
+// program-wide tooltip switch Hint1, help, and the openers of the coil
+// window and the about box (hooks set by start-up).
 // The colour code itself lives in the resistor core; this window feeds it
 // the list indices and shows its texts.
 
