@@ -89,18 +89,6 @@ private slots:
         }
     }
 
-    // The "программа" column: the pair that a typed length n*d/10 picks.
-    void programColumn()
-    {
-        const Table page = pageTables().at(0).mid(1);
-        const auto &pair45 = coil::accuracyFigures(AccuracyTable::SingleLayerPair45);
-        const auto &pair40 = coil::accuracyFigures(AccuracyTable::SingleLayerPair40);
-        for (int i = 0; i < page.size(); ++i) {
-            const auto &used = pair45.rows.at(i) >= 0.5 ? pair45 : pair40;
-            QCOMPARE(tenths(page.at(i).at(3)), used.errorTenths.at(i));
-        }
-    }
-
     void multiLayerGrid()
     {
         const Table page = pageTables().at(1);

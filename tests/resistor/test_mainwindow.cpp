@@ -683,8 +683,6 @@ private slots:
         QTest::addColumn<QString>("typed");     // a nominal encoded after the bands are set
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("design bands") << 1 << QList<int>{-1, -1, -1, -1, -1} << QString() << "Ряд E24: стандартный"
-                                      << "Номинал 12 КОм есть в ряду E24 (допуск ± 5%).";
         QTest::newRow("blue misread as violet") << 1 << QList<int>{4, 7, -1, 4, 1} << QString()
                                                 << "Вне E24: 5,6 и 6,2 КОм"
                                                 << "Номинал 5,7 КОм не из ряда E24 (допуск ± 5%); "

@@ -126,9 +126,6 @@ private slots:
         QTest::addColumn<int>("bandCount");
         QTest::addColumn<QString>("line");
         // first, second, third, multiplier, tolerance (list indices)
-        QTest::newRow("green blue red gold") << resistor::BandIndices{4, 6, 0, 4, 1} << 1 << "Ряд E24: стандартный";
-        QTest::newRow("green violet red gold") << resistor::BandIndices{4, 7, 0, 4, 1} << 1
-                                               << "Вне E24: 5,6 и 6,2 КОм";
         QTest::newRow("three bands are E6") << resistor::BandIndices{1, 7, 0, 3, 5} << 0 << "Вне E6: 220 и 330 Ом";
         QTest::newRow("five bands, brown") << resistor::BandIndices{3, 7, 5, 3, 2} << 2 << "Ряд E96: стандартный";
     }
@@ -148,10 +145,6 @@ private slots:
         QTest::addColumn<int>("bandCount");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("detailStart");
-        QTest::newRow("fits") << 4700LL << int(resistor::Ohms) << 1 << "Ряд E24: стандартный"
-                              << "Набранный номинал 4,7 КОм есть в ряду E24";
-        QTest::newRow("fits, not standard") << 4800LL << int(resistor::Ohms) << 1 << "Вне E24: 4,7 и 5,1 КОм"
-                                            << "Набранный номинал 4,8 КОм не из ряда E24";
         QTest::newRow("cut by four bands") << 4750LL << int(resistor::Ohms) << 1 << "Срезано с 4,75 КОм"
                                            << "Набранный номинал 4,75 КОм срезан до 4,7 КОм: в четыре "
                                               "полосы входят только две цифры. Набранный номинал 4,75 КОм не из";
