@@ -139,9 +139,13 @@ DecodedBands decodeBands(const BandIndices &bands, bool thirdDigitShown, bool to
 
 namespace {
 
-// The significant digits of a value (no leading or trailing zeros) and the
-// power of ten of the first: 4.7 is "47" and 0, 1200 is "12" and 3. Fourteen
-// digits are plenty for eight typed ones and hide the binary noise of 4.7.
+int significantBands(int bandCountIndex)
+{
+    return bandCountIndex == FiveBands ? 3 : 2;
+}
+
+} // namespace
+
 std::pair<QByteArray, int> decimalDigits(long double value)
 {
     char text[64];
@@ -154,13 +158,6 @@ std::pair<QByteArray, int> decimalDigits(long double value)
         digits.chop(1);
     return {digits, written.mid(e + 1).toInt()};
 }
-
-int significantBands(int bandCountIndex)
-{
-    return bandCountIndex == FiveBands ? 3 : 2;
-}
-
-} // namespace
 
 long double smallestNominalOhms(int bandCountIndex)
 {

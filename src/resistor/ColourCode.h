@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 namespace resistor {
 
@@ -118,6 +119,12 @@ struct EncodedBands
 // other ohms; bandCountIndex 2 means five bands, any other two digits.
 // Nothing when the value is above 0 but below the smallest the bands carry.
 std::optional<EncodedBands> encodeNominal(long double value, int unitIndex, int bandCountIndex);
+
+// The significant digits of a typed value (no leading or trailing zeros)
+// and the power of ten of the first: 4.7 is "47" and 0, 1200 is "12" and 3.
+// Fourteen digits are plenty for eight typed ones and hide the binary noise
+// of 4.7.
+std::pair<QByteArray, int> decimalDigits(long double value);
 
 // The smallest nominal the bands carry, in ohms: 0,1 (1 with five bands).
 long double smallestNominalOhms(int bandCountIndex);

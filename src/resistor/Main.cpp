@@ -157,6 +157,25 @@ void TfmMain::raschet()
         bands, !spSkinComboBox3->isHidden(), !spSkinComboBox5->isHidden(), decimalSeparator());
     showResult(Label1, Label3, decoded.nominal);
     showResult(Label2, Label4, decoded.tolerance);
+
+    const int bandCount = spSkinRadioGroup1->itemIndex();
+    if (m_typedNominal && !resistor::showsTypedNominal(*m_typedNominal, bands, bandCount))
+        m_typedNominal.reset();
+    const bool toleranceShown = !spSkinComboBox5->isHidden();
+    const base::NumberSeparators separators{QString(decimalSeparator()), QString()};
+    showSeriesNote(m_typedNominal
+                       ? resistor::typedNominalNote(*m_typedNominal, bands, toleranceShown, separators)
+                       : resistor::bandsNote(bands, !spSkinComboBox3->isHidden(), toleranceShown,
+                                             separators));
+}
+
+void TfmMain::showSeriesNote(const resistor::SeriesNote &note)
+{
+    // A line too long for the frame ends in an ellipsis; the tooltip and
+    // screen readers have the whole sentence.
+    Label5->setText(Label5->fontMetrics().elidedText(note.line, Qt::ElideRight, Label5->width()));
+    Label5->setToolTip(note.detail);
+    Label5->setAccessibleName(note.detail.isEmpty() ? note.line : note.detail);
 }
 
 void TfmMain::showResult(QLabel *result, const QLabel *caption, const QString &text)
@@ -226,7 +245,9 @@ void TfmMain::spSkinButton1Click()
     spSkinComboBox4->setItemIndex(bands->multiplier);
     if (bands->setsThirdDigit)
         spSkinComboBox3->setItemIndex(bands->thirdDigit);
-    // The lists that changed have decoded already; this covers the ones that did not.
+    // Said of the typed nominal until the lists show other bands; the lists
+    // that changed have decoded already, this decoding covers the ones that did not.
+    m_typedNominal = resistor::TypedNominal{nominal, spSkinRadioGroup2->itemIndex(), bandCount};
     raschet();
 }
 

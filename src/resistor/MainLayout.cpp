@@ -251,16 +251,20 @@ void TfmMain::buildResultFrame(QWidget *client)
         result->adjustSize();
         return result;
     };
-    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Номинал:"), 8, 32);
-    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Допуск:"), 8, 56);
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("..."), 64, 32);
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("..."), 56, 56);
+    // The two result rows stand a little closer than designed, to make room
+    // below them for the line on standard values.
+    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Номинал:"), 8, 26);
+    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Допуск:"), 8, 44);
+    Label1 = label(QStringLiteral("Label1"), QStringLiteral("..."), 64, 26);
+    Label2 = label(QStringLiteral("Label2"), QStringLiteral("..."), 56, 44);
+    Label5 = label(QStringLiteral("Label5"), QString(), 8, 62);
     for (QLabel *text : {Label3, Label4})
         text->setAccessibleName(text->text());
     showResult(Label1, Label3, Label1->text());
     showResult(Label2, Label4, Label2->text());
     Label1->setFixedSize(81, 17);
     Label2->setFixedSize(89, 17);
+    Label5->setFixedSize(141, 15);
 }
 
 void TfmMain::buildNominalInput(QWidget *client)

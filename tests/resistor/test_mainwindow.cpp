@@ -701,6 +701,63 @@ private slots:
         QCOMPARE(name("Label2"), tolerance);
     }
 
+    // The line on standard values below the tolerance: for the bands, or for
+    // the nominal just encoded while the lists show its bands; read in full by
+    // screen readers, and never cut short on screen.
+    void seriesLine_data()
+    {
+        QTest::addColumn<int>("bandCount");
+        QTest::addColumn<QList<int>>("bands");  // list indices 1 to 5, -1: as they are
+        QTest::addColumn<QString>("typed");     // a nominal encoded after the bands are set
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("blue misread as violet") << 1 << QList<int>{4, 7, -1, 4, 1} << QString()
+                                                << "Вне E24: 5,6 и 6,2 КОм"
+                                                << "Номинал 5,7 КОм не из ряда E24 (допуск ± 5%); "
+                                                   "ближайшие стандартные 5,6 и 6,2 КОм.";
+        QTest::newRow("longest, two units") << 2 << QList<int>{8, 9, 9, 2, 4} << QString()
+                                            << "Вне E192: 988 Ом и 1 КОм"
+                                            << "Номинал 999 Ом не из ряда E192 (допуск ± 0,5% и точнее); "
+                                               "ближайшие стандартные 988 Ом и 1 КОм.";
+        QTest::newRow("typed, cut") << 1 << QList<int>{-1, -1, -1, -1, -1} << "4750" << "Срезано с 4,75 КОм"
+                                    << "Набранный номинал 4,75 КОм срезан до 4,7 КОм: в четыре полосы входят "
+                                       "только две цифры. Набранный номинал 4,75 КОм не из ряда E24 (допуск ± 5%); "
+                                       "ближайшие стандартные 4,7 и 5,1 КОм.";
+        QTest::newRow("typed, longest") << 1 << QList<int>{-1, -1, -1, -1, -1} << "99999999" << "Срезано с 99,999999 МОм"
+                                        << "";
+    }
+    void seriesLine()
+    {
+        QFETCH(int, bandCount);
+        QFETCH(QList<int>, bands);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        QFETCH(QString, spoken);
+        showActive();
+        clickItem("spSkinRadioGroup1", bandCount);
+        for (int i = 0; i < bands.size(); ++i) {
+            if (bands.at(i) >= 0)
+                list(i + 1)->setItemIndex(bands.at(i));
+        }
+        if (!typed.isEmpty()) {
+            typeNominal(typed);
+            QTest::keyClick(window(), Qt::Key_F2);
+        }
+        auto *note = control<QLabel>("Label5");
+        QVERIFY2(note->fontMetrics().horizontalAdvance(line) <= note->width(),
+             qPrintable(QString::number(note->fontMetrics().horizontalAdvance(line))));
+        QCOMPARE(note->text(), line);
+        if (!spoken.isEmpty()) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(note)->text(QAccessible::Name), spoken);
+            QCOMPARE(note->toolTip(), spoken);
+        }
+        if (!typed.isEmpty()) {
+            // Another colour: the line speaks of the bands again.
+            list(2)->setItemIndex(list(2)->itemIndex() == 0 ? 1 : 0);
+            QVERIFY(!note->text().startsWith(QStringLiteral("Срезано")));
+        }
+    }
+
     void bandListsAreNamedByTheirBand_data()
     {
         QTest::addColumn<int>("number");
