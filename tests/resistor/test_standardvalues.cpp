@@ -140,32 +140,35 @@ private slots:
 
     void typedNominal_data()
     {
-        QTest::addColumn<qlonglong>("value");
+        QTest::addColumn<double>("value");
         QTest::addColumn<int>("unit");
         QTest::addColumn<int>("bandCount");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("detailStart");
-        QTest::newRow("cut by four bands") << 4750LL << int(resistor::Ohms) << 1 << "Срезано с 4,75 КОм"
+        QTest::newRow("cut by four bands") << 4750.0 << int(resistor::Ohms) << 1 << "Срезано с 4,75 КОм"
                                            << "Набранный номинал 4,75 КОм срезан до 4,7 КОм: в четыре "
                                               "полосы входят только две цифры. Набранный номинал 4,75 КОм не из";
-        QTest::newRow("five bands hold it") << 4750LL << int(resistor::Ohms) << 2 << "Вне E24: 4,7 и 5,1 КОм"
+        QTest::newRow("five bands hold it") << 4750.0 << int(resistor::Ohms) << 2 << "Вне E24: 4,7 и 5,1 КОм"
                                             << "Набранный номинал 4,75 КОм не из";
-        QTest::newRow("kiloohms cut") << 1234LL << int(resistor::Kiloohms) << 2 << "Срезано с 1,234 МОм"
+        QTest::newRow("kiloohms cut") << 1234.0 << int(resistor::Kiloohms) << 2 << "Срезано с 1,234 МОм"
                                       << "Набранный номинал 1,234 МОм срезан до 1,23 МОм: в пять полос";
+        QTest::newRow("decimal kiloohms cut") << 4.75 << int(resistor::Kiloohms) << 1 << "Срезано с 4,75 КОм"
+                                              << "Набранный номинал 4,75 КОм срезан до 4,7 КОм";
     }
     void typedNominal()
     {
-        QFETCH(qlonglong, value);
+        QFETCH(double, value);
         QFETCH(int, unit);
         QFETCH(int, bandCount);
         QFETCH(QString, line);
         QFETCH(QString, detailStart);
         const resistor::TypedNominal typed{value, unit, bandCount};
-        const resistor::EncodedBands encoded = resistor::encodeNominal(value, unit, bandCount);
+        const std::optional<resistor::EncodedBands> encoded = resistor::encodeNominal(value, unit, bandCount);
+        QVERIFY(encoded);
         // The tolerance list stays gold, as the encoding leaves it.
-        const resistor::BandIndices bands{encoded.firstDigit, encoded.secondDigit,
-                                          encoded.setsThirdDigit ? encoded.thirdDigit : 0,
-                                          encoded.multiplier, 1};
+        const resistor::BandIndices bands{encoded->firstDigit, encoded->secondDigit,
+                                          encoded->setsThirdDigit ? encoded->thirdDigit : 0,
+                                          encoded->multiplier, 1};
         QVERIFY(resistor::showsTypedNominal(typed, bands, bandCount));
         const resistor::SeriesNote note = resistor::typedNominalNote(typed, bands, true, comma);
         QCOMPARE(note.line, line);
