@@ -23,6 +23,10 @@ bash scripts/install-deps.sh \
     wine wine64 dpkg-dev ninja-build zip
 
 qt_prefix="$(bash scripts/windows/build-qt.sh | tail -n1)"
+# Qt's Russian texts, where the tests' Qt looks for them (they are the same
+# files on every platform).
+mkdir -p "$qt_prefix/translations"
+cp /usr/share/qt6/translations/qtbase_ru.qm "$qt_prefix/translations/"
 out="$root/build-windows"
 wine_prefix="$out/wine"
 

@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <cstring>
@@ -47,24 +49,30 @@ ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAc
 {
     // The owner-only mode has no meaning here: a new file takes the access
     // rules of its folder, and the per-user folders are the user's alone.
-    QTemporaryFile file(QFileInfo(path).absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    if (!file.open())
+    // A plain file, not a QTemporaryFile: that one keeps its handle open
+    // after close(), and the rename below then fails on a sharing violation.
+    const QString temporary = QFileInfo(path).absoluteFilePath()
+        + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    QFile file(temporary);
+    if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {ReplaceFailure::Create, file.errorString()};
-    // The temporary file goes with this object on every failure below.
-    if (writeAll(file, data) != data.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        return {ReplaceFailure::Write, reason};
-    }
+    // The temporary file goes on every failure below.
+    auto removeTemporary = qScopeGuard([&] {
+        file.close();
+        QFile::remove(temporary);
+    });
+    if (writeAll(file, data) != data.size() || !file.flush())
+        return {ReplaceFailure::Write, file.errorString()};
     // Synced before it takes the name, so that the name never stands for
     // bytes that are not on the disk yet.
     QString reason;
     if (!syncFile(file, path, &reason))
         return {ReplaceFailure::Write, reason};
     file.close();
-    if (!::MoveFileExW(nativePath(file.fileName()).c_str(), nativePath(path).c_str(),
+    if (!::MoveFileExW(nativePath(temporary).c_str(), nativePath(path).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return {ReplaceFailure::Create, systemReason()};
-    file.setAutoRemove(false);
+    removeTemporary.dismiss();
     return {};
 }
 

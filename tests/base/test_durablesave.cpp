@@ -63,7 +63,7 @@ private slots:
         const auto result = base::replaceFileContent(
             path, "new", ownerOnly ? base::FileAccess::OwnerOnly : base::FileAccess::Usual);
 
-        QVERIFY(result.ok());
+        QVERIFY2(result.ok(), qPrintable(result.reason));
 #ifdef Q_OS_WIN
         QCOMPARE(seen.size(), 1);
 #else
