@@ -13,6 +13,7 @@
 # (build-windows/build). Nothing is written under the clone but build-windows/.
 #
 #   BANDIMOR_WINDOWS_CACHE   where Qt for Windows is cached (~/.cache/bandimor)
+#   BANDIMOR_WINDOWS_TESTS   OFF builds the program without the tests
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
