@@ -205,13 +205,7 @@ private slots:
             log->appendLine(QStringLiteral("unsaved"));
         fake->answers.enqueue(ui::Answer(answer));
 
-        bool wasAborted = false;
-        try {
-            log->AskSaveChanges();
-        } catch (const CommandAborted &) {
-            wasAborted = true;
-        }
-        QCOMPARE(wasAborted, aborted);
+        QCOMPARE(!ui_runs([&] { log->AskSaveChanges(); }), aborted);
         QCOMPARE(fake->messages.size(), 1);
         const ui::MessageRequest &question = fake->messages.at(0);
         QCOMPARE(question.text, QStringLiteral("Сохранить изменения в ")
@@ -252,14 +246,9 @@ private slots:
         const QString text = log->toPlainText();
         fake->answers.enqueue(ui::Answer(answer));
 
-        bool aborted = false;
-        try {
-            log->emptyLog();
-        } catch (const CommandAborted &) {
-            aborted = true;
-        }
+        const bool ran = ui_runs([&] { log->emptyLog(); });
         QCOMPARE(fake->messages.size(), questions);
-        QCOMPARE(aborted, !emptied);
+        QCOMPARE(ran, emptied);
         QCOMPARE(log->toPlainText(), emptied ? QString() : text);
         QCOMPARE(log->isModified(), !emptied);
         QCOMPARE(contentOf(path).contains("more"), answer == int(ui::Answer::Yes) || !modified);

@@ -36,6 +36,32 @@ bool pressKeys(const QStringList &keys)
     return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + keys);
 }
 
+// The main window on screen and active, with its settings in a folder of its
+// own, in the given locale; its nominal box has the focus, its text selected.
+struct ShownMainWindow
+{
+    // The locale is set before the window is made, which reads it.
+    explicit ShownMainWindow(const QLocale &locale)
+        : localeSet((QLocale::setDefault(locale), true))
+    {
+    }
+    bool show()
+    {
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window, 10000))
+            return false;
+        nominalBox->setFocus();
+        nominalBox->selectAll();
+        return true;
+    }
+
+    bool localeSet;
+    FakeDialogs dialogs;
+    QTemporaryDir dir;
+    TfmMain window{dir.filePath(QStringLiteral("bandimor.ini"))};
+    ui::SpinEdit *nominalBox = window.findChild<ui::SpinEdit *>(QStringLiteral("spSkinSpinEdit1"));
+};
+
 } // namespace
 
 class TestWmKeypad : public QObject
@@ -115,17 +141,12 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, nominal);
 
-        QLocale::setDefault(QLocale(locale));
-        FakeDialogs dialogs;
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        TfmMain window(dir.filePath(QStringLiteral("bandimor.ini")));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window, 10000));
+        ShownMainWindow shown{QLocale(locale)};
+        QVERIFY(shown.dir.isValid());
+        TfmMain &window = shown.window;
         window.findChild<ui::RadioGroup *>(QStringLiteral("spSkinRadioGroup2"))->button(0)->click();
-        auto *spin = window.findChild<ui::SpinEdit *>(QStringLiteral("spSkinSpinEdit1"));
-        spin->setFocus();
-        spin->selectAll();
+        QVERIFY(shown.show());
+        ui::SpinEdit *spin = shown.nominalBox;
 
         QVERIFY(pressKeys({QStringLiteral("4"), key, QStringLiteral("7"), QStringLiteral("Return")}));
 
@@ -138,17 +159,12 @@ private slots:
 
     void keypadEnterEncodes()
     {
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-        FakeDialogs dialogs;
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        TfmMain window(dir.filePath(QStringLiteral("bandimor.ini")));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window, 10000));
-        auto *spin = window.findChild<ui::SpinEdit *>(QStringLiteral("spSkinSpinEdit1"));
+        ShownMainWindow shown{QLocale(QLocale::Russian, QLocale::Russia)};
+        QVERIFY(shown.dir.isValid());
+        TfmMain &window = shown.window;
+        ui::SpinEdit *spin = shown.nominalBox;
         QVERIFY(spin);
-        spin->setFocus();
-        spin->selectAll();
+        QVERIFY(shown.show());
 
         QVERIFY(pressKeys({QStringLiteral("KP_4"), QStringLiteral("KP_7"), QStringLiteral("KP_Enter")}));
 
