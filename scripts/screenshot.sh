@@ -6,7 +6,11 @@
 # docs/screenshots/<window>-window-dark.png under a dark desktop palette
 # (qt6ct's "darker" colour scheme, as a user of a dark theme has it).
 #
-#   scripts/screenshot.sh [main|coil|about] [light|dark]
+#   scripts/screenshot.sh [main|coil|coil-turns|coil-wire|about] [light|dark]
+#
+# "coil" shows the coil window's first tab with two results in its log,
+# "coil-turns" and "coil-wire" its second and third tab, selected through
+# the settings file.
 #
 # The program runs from a temporary copy of the build's bin folder, so the
 # settings file it writes does not end up in the build. BUILD_DIR picks the
@@ -33,6 +37,11 @@ export XDG_STATE_HOME="$work/state"
 source scripts/program-copy.sh
 program_copy "$build_dir" "$work"
 mkdir -p "$(dirname "$output")"
+# The tab the coil window opens on, as a user's last run left it.
+case "$window" in
+    coil-turns) printf '[Settings]\r\nPage_control=1\r\n' >"$work/bin/bandimor.ini" ;;
+    coil-wire)  printf '[Settings]\r\nPage_control=2\r\n' >"$work/bin/bandimor.ini" ;;
+esac
 
 # Runs inside the virtual display: start the program, open the window
 # wanted, capture it.
@@ -72,27 +81,35 @@ case "$window" in
     main)
         target="$main_id"
         ;;
-    coil)
-        # "Се&рвис", then "Окно рассчёта &катушек" by their access keys.
-        focus_window "$main_id"
-        xdotool key --clearmodifiers alt+Cyrillic_er
-        sleep 0.5
-        xdotool key --clearmodifiers Cyrillic_ka
-        target="$(find_window '^\{')"
+    coil|coil-turns|coil-wire)
+        # "Се&рвис", then "Окно рассчёта &катушек" by their access keys; tried
+        # again should a busy machine lose the keys.
+        target=""
+        for _ in 1 2 3; do
+            focus_window "$main_id"
+            xdotool key --clearmodifiers alt+Cyrillic_er
+            sleep 0.5
+            xdotool key --clearmodifiers Cyrillic_ka
+            target="$(find_window '^\{' 2>/dev/null)" && break
+            xdotool key Escape
+        done
+        [ -n "$target" ] || { echo "The coil window did not open" >&2; exit 1; }
         focus_window "$target"
-        # The focus starts on "Рассчитать"; five Tabs reach the winding
-        # type, one more the first input of the first tab.
-        xdotool key --delay 80 Tab Tab Tab Tab Tab Tab
-        # A few calculations: l = 2, D = 1, n = 20 and 40, d = 0.5 (the
-        # locale's separator is taken from the program's own text).
-        separator="$(locale decimal_point 2>/dev/null || echo .)"
-        xdotool key --delay 80 ctrl+a && xdotool type --delay 80 "2"
-        xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "1"
-        xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "20"
-        xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "0${separator}5"
-        xdotool key --delay 200 Return
-        xdotool key --delay 80 shift+Tab ctrl+a && xdotool type --delay 80 "40"
-        xdotool key --delay 200 Return
+        if [ "$window" = coil ]; then
+            # The focus starts on "Рассчитать"; five Tabs reach the winding
+            # type, one more the first input of the first tab.
+            xdotool key --delay 80 Tab Tab Tab Tab Tab Tab
+            # A few calculations: l = 2, D = 1, n = 20 and 40, d = 0.5 (the
+            # locale's separator is taken from the program's own text).
+            separator="$(locale decimal_point 2>/dev/null || echo .)"
+            xdotool key --delay 80 ctrl+a && xdotool type --delay 80 "2"
+            xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "1"
+            xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "20"
+            xdotool key --delay 80 Tab ctrl+a && xdotool type --delay 80 "0${separator}5"
+            xdotool key --delay 200 Return
+            xdotool key --delay 80 shift+Tab ctrl+a && xdotool type --delay 80 "40"
+            xdotool key --delay 200 Return
+        fi
         sleep 0.5
         ;;
     about)
@@ -113,7 +130,7 @@ case "$window" in
         sleep 2
         ;;
     *)
-        echo "Unknown window '$window' (main, coil, about)" >&2
+        echo "Unknown window '$window' (main, coil, coil-turns, coil-wire, about)" >&2
         exit 2
         ;;
 esac

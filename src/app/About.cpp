@@ -8,6 +8,7 @@
 #include "ui/BaseFont.h"
 #include "ui/ControlText.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowPosition.h"
 
 #include <QGuiApplication>
 #include <QCloseEvent>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -171,13 +171,13 @@ int TfmAbout::showModal(QWidget *owner)
 
 void TfmAbout::centreOnScreen()
 {
-    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    // On the main window's screen, whichever window opened the box.
+    const QRect area = ui::openingScreenArea(parentWidget());
+    if (area.isEmpty())
         return;
     // The whole window, frame included, is centred. move() places the
     // frame's corner, and a box moved before it is shown keeps its place
     // rather than being centred over its owner by Qt.
-    const QRect area = screen->availableGeometry();
     m_centredFrame = frameGeometry().size();
     move(area.center() - QRect(QPoint(), m_centredFrame).center());
 }

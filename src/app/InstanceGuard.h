@@ -4,6 +4,8 @@
 // of the program run, and a local socket lets a refused copy ask the running
 // one to come to the front.
 
+#include "app/InstanceLocks.h"
+
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -14,7 +16,7 @@ class QLocalServer;
 namespace app {
 
 // Names of the two system-wide locks that let only one copy of the program
-// run, and of the channel through which a refused copy wakes the running one.
+// run (see InstanceLocks.h for how the system provides them).
 
 // The title with every backslash turned into a slash (a backslash would
 // start a namespace in a Windows object name).
@@ -26,60 +28,6 @@ QString instanceLockName(const QString &title);  // "<base>.OneInstance.Default"
 
 // A name made fit to be one file name: slashes become underscores.
 QString fileSafeName(const QString &name);
-
-// The per-user folder for the lock files and the activation socket, the same
-// for every process of the user whatever its environment. Empty when no
-// usable folder can be had (and always on Windows, where the locks are named
-// kernel objects).
-QString defaultLockDirectory();
-#ifndef Q_OS_WIN
-// <runRoot>/<uid> when the system made it for the user, else
-// <tmpRoot>/bandimor-<uid>, made 0700; a folder that is a link, belongs to
-// someone else or is open to others is refused.
-QString lockDirectoryFor(uint uid, const QString &runRoot, const QString &tmpRoot);
-#endif
-
-// Where the running copy listens for "come to the front" requests.
-QString activationServerName(const QString &title, const QString &directory);
-
-// A system-wide lock known by name to every process of the user. The system
-// releases it when the owning process ends, however it ends, so a copy that
-// was killed never blocks the next one.
-//
-// Linux and other Unix systems: flock() on a file of that name in the lock
-// folder. Windows: a named mutex.
-
-class NamedLock
-{
-public:
-    enum class Outcome {
-        Taken,          // this object owns the lock now
-        HeldElsewhere,  // another owner holds it
-        Failed          // the lock could not be created or opened
-    };
-
-    // directory: where the lock file lives (unused on Windows).
-    NamedLock(const QString &name, const QString &directory);
-    ~NamedLock();
-    NamedLock(const NamedLock &) = delete;
-    NamedLock &operator=(const NamedLock &) = delete;
-
-    // Tries to take the lock without waiting.
-    Outcome tryTake();
-    // Gives the lock up; harmless when not taken.
-    void release();
-    bool isTaken() const { return m_taken; }
-
-private:
-    QString m_name;
-    QString m_directory;
-    bool m_taken = false;
-#ifdef Q_OS_WIN
-    void *m_handle = nullptr;
-#else
-    int m_fd = -1;
-#endif
-};
 
 // How a refused copy asks the running copy to come to the front: the running
 // copy listens on a local socket named after the title; a connection to it is
@@ -120,7 +68,7 @@ class InstanceGuard
 {
 public:
     // title: the lock name base before the backslashes are replaced.
-    // directory: the folder of the lock files (see defaultLockDirectory()).
+    // directory: the lock folder (see defaultLockDirectory()).
     InstanceGuard(const QString &title, const QString &directory);
 
     // Runs the test the first time; later calls repeat the answer.

@@ -20,12 +20,17 @@ TfmMain *createMainWindow(Startup &startup)
     const auto openCoilWindow = [showAboutBox](QWidget *owner) { return TfmContura::openNew(owner, showAboutBox); };
     fmMain->setCoilWindowOpener(openCoilWindow);
     fmMain->setAboutBoxOpener(showAboutBox);
-    fmMain->setCloseQuery([](TfmMain *window) { return coil::askAboutUnsavedLogs(window); });
+    fmMain->setCloseQuery([](TfmMain *window) { return coil::coilWindowsLetProgramEnd(window); });
     new ProgramEnd(fmMain);
     // Asked over the main window once it is on screen, after its show
     // handlers have run.
-    QObject::connect(fmMain, &TfmMain::shown, fmMain, [fmMain, openCoilWindow] {
-        QTimer::singleShot(0, fmMain, [fmMain, openCoilWindow] { coil::offerRecoveredLogs(fmMain, openCoilWindow); });
+    QObject::connect(fmMain, &TfmMain::shown, fmMain, [fmMain, openCoilWindow, &startup] {
+        QTimer::singleShot(0, fmMain, [fmMain, openCoilWindow, &startup] {
+            // The splash stays on top: it would hide the question.
+            if (coil::hasRecoveredLogs())
+                startup.closeSplash();
+            coil::offerRecoveredLogs(fmMain, openCoilWindow);
+        });
     }, Qt::SingleShotConnection);
     return fmMain;
 }

@@ -2,15 +2,14 @@
 #pragma once
 // The ways the program ends besides closing its main window: the desktop
 // session ends (logout, shutdown), or the system asks it to stop (SIGTERM,
-// SIGHUP). Where the session lets the program ask, the coil windows ask
-// about their unsaved logs as at a close; otherwise every modified log stays
-// in its recovery file, the main window's settings are written as a close
-// writes them, and the program ends.
+// SIGHUP on Linux, see StopSignals.h). Where the session lets the program
+// ask, the coil windows ask about their unsaved logs as at a close;
+// otherwise every modified log stays in its recovery file, the main window's
+// settings are written as a close writes them, and the program ends.
 
 #include <QObject>
 
 class QSessionManager;
-class QSocketNotifier;
 class TfmMain;
 
 namespace app {
@@ -31,10 +30,8 @@ public:
 
 private:
     void commitData(QSessionManager &manager);
-    void signalArrived();
 
     TfmMain *m_mainWindow;
-    QSocketNotifier *m_notifier = nullptr;
 };
 
 } // namespace app

@@ -4,14 +4,13 @@
 #include "pictures/PictureFiles.h"
 #include "ui/ControlText.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowPosition.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -60,12 +59,21 @@ TfmSplash::TfmSplash(const QString &picturePath, QWidget *parent)
 void TfmSplash::setMainWindow(QWidget *mainWindow)
 {
     m_mainWindow = mainWindow;
+    // The main window has its place now: the splash moves to its screen.
+    if (mainWindow)
+        centreOnOpeningScreen();
+}
+
+void TfmSplash::centreOnOpeningScreen()
+{
+    const QRect area = ui::openingScreenArea(m_mainWindow);
+    if (!area.isEmpty())
+        move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
 void TfmSplash::showAndPaint()
 {
-    if (const QScreen *desktop = QGuiApplication::primaryScreen())
-        move(desktop->geometry().center() - QPoint(width() / 2, height() / 2));
+    centreOnOpeningScreen();
     show();
     repaint();
     // The message loop starts only after the main window exists; let the

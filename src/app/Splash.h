@@ -23,11 +23,12 @@ public:
     // starts the timer.
     explicit TfmSplash(const QString &picturePath, QWidget *parent = nullptr);
 
-    // The window whose visibility decides what the timer does.
+    // The window whose visibility decides what the timer does; the splash
+    // moves to the centre of its screen.
     void setMainWindow(QWidget *mainWindow);
 
-    // Shows the splash at the centre of the desktop and paints it at once,
-    // before the program's message loop runs.
+    // Shows the splash at the centre of the screen under the mouse pointer
+    // and paints it at once, before the program's message loop runs.
     void showAndPaint();
 
     bool isTimerRunning() const;
@@ -46,6 +47,8 @@ protected:
 
 private:
     void FormCreate(const QString &picturePath);
+    // The main window's screen, or the pointer's before there is one.
+    void centreOnOpeningScreen();
     void Image1Click();
 
     QLabel *Image1;

@@ -64,6 +64,12 @@ TfmSplash *Startup::splash() const
     return m_splash;
 }
 
+void Startup::closeSplash()
+{
+    if (m_splash)
+        m_splash->closeSplash();
+}
+
 QWidget *Startup::mainWindow() const
 {
     return m_mainWindow;

@@ -47,6 +47,8 @@ public:
     int run();
 
     TfmSplash *splash() const;
+    // Takes the splash off the screen now, whatever its timer says.
+    void closeSplash();
     QWidget *mainWindow() const;
 
 public slots:

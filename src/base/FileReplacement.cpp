@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/FileReplacement.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include "base/DurableReplace.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFileInfo>
 
 namespace base {
 namespace {
@@ -19,6 +14,16 @@ ChunkWriter &chunkWriter()
     return writer;
 }
 
+Syncer &syncer()
+{
+    static Syncer hook;
+    return hook;
+}
+
+} // namespace
+
+namespace detail {
+
 qint64 writeAll(QIODevice &device, const QByteArray &data)
 {
     if (chunkWriter())
@@ -26,42 +31,12 @@ qint64 writeAll(QIODevice &device, const QByteArray &data)
     return device.write(data);
 }
 
-Syncer &syncer()
+const Syncer &testSyncer()
 {
-    static Syncer hook;
-    return hook;
+    return syncer();
 }
 
-bool syncDescriptor(SyncTarget target, int descriptor, const QString &path)
-{
-    if (syncer())
-        return syncer()(target, descriptor, path);
-    return ::fsync(descriptor) == 0;
-}
-
-QString systemReason()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// The rename lives in the folder's own data: without this a power cut may
-// bring back the old file, or none.
-bool syncFolderOf(const QString &path, QString *reason)
-{
-    const QString folder = QFileInfo(path).absolutePath();
-    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) {
-        *reason = systemReason();
-        return false;
-    }
-    const bool synced = syncDescriptor(SyncTarget::Folder, descriptor, folder);
-    if (!synced)
-        *reason = systemReason();
-    ::close(descriptor);
-    return synced;
-}
-
-} // namespace
+} // namespace detail
 
 void setSyncerForTesting(Syncer hook)
 {
@@ -84,45 +59,20 @@ QString nonRegularFileReason(const QString &path)
     return QStringLiteral("Not a regular file");
 }
 
-ReplaceResult replaceFileContent(const QString &path, const QByteArray &data, FileAccess access)
+ReplaceResult replaceFileContent(const QString &path, const QByteArray &data, FileAccess access,
+                                 Durability durability)
 {
     const QString refusal = nonRegularFileReason(path);
     if (!refusal.isEmpty())
         return {ReplaceFailure::Create, refusal};
+    return detail::replaceDurably(path, data, access, durability);
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {ReplaceFailure::Create, file.errorString()};
-    if (access == FileAccess::OwnerOnly && ::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0) {
-        const QString reason = systemReason();
-        file.cancelWriting();
-        return {ReplaceFailure::Create, reason};
-    }
-    // Without commit() the temporary file is removed again.
-    if (writeAll(file, data) != data.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {ReplaceFailure::Write, reason};
-    }
-    // Synced before it takes the name, so that the name never stands for
-    // bytes that are not on the disk yet.
-    if (!syncDescriptor(SyncTarget::File, file.handle(), path)) {
-        const QString reason = systemReason();
-        file.cancelWriting();
-        return {ReplaceFailure::Write, reason};
-    }
-    if (!file.commit()) {
-        // Renaming the finished temporary file is the step that creates the
-        // file under its name; anything else failed writing.
-        const ReplaceFailure failure = file.error() == QFileDevice::RenameError
-                                           ? ReplaceFailure::Create
-                                           : ReplaceFailure::Write;
-        return {failure, file.errorString()};
-    }
-    QString reason;
-    if (!syncFolderOf(path, &reason))
-        return {ReplaceFailure::Write, reason};
-    return {};
+ReplaceResult syncToDisk(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    return detail::syncExisting(path);
 }
 
 } // namespace base

@@ -2,6 +2,7 @@
 #include "coil/CoilBlocks.h"
 
 #include "coil/CalculationState.h"
+#include "coil/ResultNotes.h"
 
 namespace coil {
 
@@ -18,6 +19,14 @@ QString inductanceLine(const CalculationOutcome &outcome, const base::NumberSepa
            + QStringLiteral(" мкГн");
 }
 
+QList<long double> valuesOf(const QList<InputLine> &inputs)
+{
+    QList<long double> values;
+    for (const InputLine &input : inputs)
+        values << input.value;
+    return values;
+}
+
 } // namespace
 
 QStringList writememo(int logLineCount, WindingType winding,
@@ -30,6 +39,8 @@ QStringList writememo(int logLineCount, WindingType winding,
                                 : QStringLiteral("Тип намотки : однослойная"));
     content.inputs = inputs;
     content.results << inductanceLine(outcome, separators);
+    if (outcome.stored.testFlag(CalculatedResult::Inductance))
+        content.results << inductanceNotes(winding, valuesOf(inputs), separators);
     return resultBlock(logLineCount, content, separators);
 }
 
@@ -52,6 +63,8 @@ QStringList writememoTab2(int logLineCount, const QList<InputLine> &inputs,
                             ? wireCaption + base::formatNumber(state.insulatedWireDiameter, 5, 2, separators)
                                   + QStringLiteral(" мм")
                             : wireCaption + QStringLiteral("не рассчитан") + NotComputedReason);
+    if (outcome.stored.testFlag(CalculatedResult::Turns))
+        content.results << turnsNotes(valuesOf(inputs), separators);
     return resultBlock(logLineCount, content, separators);
 }
 
@@ -63,6 +76,8 @@ QStringList writememoTab3(int logLineCount, const QList<InputLine> &inputs,
     content.description << QStringLiteral("Короткий одиночный проводник");
     content.inputs = inputs;
     content.results << inductanceLine(outcome, separators);
+    if (outcome.stored.testFlag(CalculatedResult::Inductance))
+        content.results << straightWireNotes(valuesOf(inputs), separators);
     content.closingEmptyLines = 2;
     return resultBlock(logLineCount, content, separators);
 }

@@ -5,7 +5,8 @@
 // calculation just run, and appends the returned lines to the log. Results
 // come from the calculation state; a result that the calculation did not
 // compute because of a fault is written as "не рассчитан(а/о)", never as a
-// value left over from another calculation.
+// value left over from another calculation. A computed result may be followed
+// by notes on the winding and on the formula's accuracy (ResultNotes.h).
 
 #include "coil/CoilCalculations.h"
 #include "coil/ResultBlock.h"

@@ -3,23 +3,16 @@
 
 #include "base/AppInfo.h"
 
-#include <algorithm>
+#include <QFileInfo>
 
 namespace coil {
 namespace {
 
 QString fileNamePart(const QString &path)
 {
-    // Paths reach us with "/" from Qt; Windows paths may still carry "\" or a
-    // drive colon.
-#ifdef Q_OS_WIN
-    const qsizetype cut = std::max({path.lastIndexOf(QLatin1Char('/')),
-                                    path.lastIndexOf(QLatin1Char('\\')),
-                                    path.lastIndexOf(QLatin1Char(':'))});
-#else
-    const qsizetype cut = path.lastIndexOf(QLatin1Char('/'));
-#endif
-    return path.mid(cut + 1);
+    // QFileInfo knows the system's separators: a backslash and a drive's
+    // colon as well on Windows, "/" alone elsewhere. It reads no disk here.
+    return QFileInfo(path).fileName();
 }
 
 QString patternOf(const QString &filterString, int filterIndex)
@@ -39,6 +32,11 @@ QString untitledLogName()
 QString logCaption(const QString &logFileName)
 {
     return QStringLiteral("{%1} - %2").arg(fileNamePart(logFileName), base::applicationTitle());
+}
+
+QString printJobName(const QString &logFileName)
+{
+    return fileNamePart(logFileName);
 }
 
 QString logFileFilterString()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names around the results log's files: the untitled name, the window caption
-// built from the file name, the file types of the open and save dialogs and
-// the extension a typed name without one receives.
+// and the print job's name built from the file name, the file types of the
+// open and save dialogs and the extension a typed name without one receives.
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +15,11 @@ QString untitledLogName();
 // "{coil.rtf} - Bandimor v1.7": the file name without its directory, then
 // the application title.
 QString logCaption(const QString &logFileName);
+
+// The print job's name, as the print queue lists it and a PDF printer names
+// its file: the file name without its directory, and without the caption's
+// braces ("coil.rtf", "Безымянный").
+QString printJobName(const QString &logFileName);
 
 // The file types as the dialogs list them, "Description|pattern|..." pairs.
 QString logFileFilterString();

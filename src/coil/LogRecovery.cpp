@@ -2,8 +2,12 @@
 #include "coil/LogRecovery.h"
 
 #include "base/AppError.h"
+#include "base/BackgroundSync.h"
 #include "base/FileReplacement.h"
 #include "coil/LogFileIo.h"
+#include "coil/LogFileNames.h"
+#include "coil/LogLines.h"
+#include "settings/UserFolders.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,8 +16,6 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include <filesystem>
-#include <system_error>
 
 namespace coil {
 namespace {
@@ -28,7 +30,63 @@ QByteArray field(const char *key, const QString &value)
 
 AppError notARecord(const QString &what)
 {
-    return AppError(QStringLiteral("Not a recovery file: %1").arg(what));
+    return AppError(QStringLiteral("Не файл восстановления журнала: %1").arg(what));
+}
+
+struct ParsedRecord
+{
+    RecoveryRecord record;
+    bool header = false;
+    bool headerEnds = false;
+    bool fieldsRead = true;
+    bool haveName = false;
+    qsizetype rtfLength = -1;
+};
+
+ParsedRecord parseRecord(const QByteArray &data)
+{
+    ParsedRecord parsed;
+    if (!data.startsWith(kMagic))
+        return parsed;
+    parsed.header = true;
+    qsizetype headerEnd = data.indexOf("\n\n", kMagic.size() - 1);
+    parsed.headerEnds = headerEnd >= 0;
+    if (!parsed.headerEnds)
+        headerEnd = data.size();
+    RecoveryRecord &record = parsed.record;
+    const QList<QByteArray> lines = data.mid(kMagic.size(), headerEnd - kMagic.size() + 1).split('\n');
+    for (const QByteArray &line : lines) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0)
+            continue;
+        const QByteArray key = line.left(equals);
+        const QString value = QUrl::fromPercentEncoding(line.mid(equals + 1));
+        bool ok = true;
+        if (key == "LogFileName") {
+            record.logFileName = value;
+            parsed.haveName = !value.isEmpty();
+        } else if (key == "Capacity") {
+            record.capacity = value.toInt(&ok);
+        } else if (key == "Font") {
+            record.font = value;
+        } else if (key == "Charset") {
+            record.charset = value.toInt(&ok);
+        } else if (key == "TextColor") {
+            record.textColor = value;
+        } else if (key == "RtfLength") {
+            parsed.rtfLength = value.toLongLong(&ok);
+        }
+        parsed.fieldsRead = parsed.fieldsRead && ok;
+    }
+    if (parsed.headerEnds) {
+        // The content, then the journal of the changes since it was written.
+        const QByteArray content = data.mid(headerEnd + 2);
+        const bool whole = parsed.rtfLength >= 0 && parsed.rtfLength <= content.size();
+        record.rtf = whole ? content.left(parsed.rtfLength) : content;
+        if (whole)
+            record.journal = content.mid(parsed.rtfLength);
+    }
+    return parsed;
 }
 
 } // namespace
@@ -52,46 +110,32 @@ QByteArray encodeRecoveryRecord(const RecoveryRecord &record)
 
 RecoveryRecord decodeRecoveryRecord(const QByteArray &data)
 {
-    if (!data.startsWith(kMagic))
-        throw notARecord(QStringLiteral("no header"));
-    const qsizetype headerEnd = data.indexOf("\n\n", kMagic.size() - 1);
-    if (headerEnd < 0)
-        throw notARecord(QStringLiteral("no end of header"));
-    RecoveryRecord record;
-    bool haveName = false;
-    qsizetype rtfLength = -1;
-    const QList<QByteArray> lines = data.mid(kMagic.size(), headerEnd - kMagic.size() + 1).split('\n');
-    for (const QByteArray &line : lines) {
-        const qsizetype equals = line.indexOf('=');
-        if (equals <= 0)
-            continue;
-        const QByteArray key = line.left(equals);
-        const QString value = QUrl::fromPercentEncoding(line.mid(equals + 1));
-        bool ok = true;
-        if (key == "LogFileName") {
-            record.logFileName = value;
-            haveName = !value.isEmpty();
-        } else if (key == "Capacity") {
-            record.capacity = value.toInt(&ok);
-        } else if (key == "Font") {
-            record.font = value;
-        } else if (key == "Charset") {
-            record.charset = value.toInt(&ok);
-        } else if (key == "TextColor") {
-            record.textColor = value;
-        } else if (key == "RtfLength") {
-            rtfLength = value.toLongLong(&ok);
-        }
-        if (!ok)
-            throw notARecord(QString::fromLatin1(key));
-    }
-    const qsizetype contentStart = headerEnd + 2;
+    const ParsedRecord parsed = parseRecord(data);
+    if (!parsed.header)
+        throw notARecord(QStringLiteral("нет заголовка"));
+    if (!parsed.headerEnds)
+        throw notARecord(QStringLiteral("заголовок оборван"));
+    if (!parsed.fieldsRead)
+        throw notARecord(QStringLiteral("испорчено поле заголовка"));
     // A record cut short (a full disk, an older writer) is not offered as a
     // whole log.
-    if (!haveName || rtfLength < 0 || rtfLength > data.size() - contentStart || record.capacity <= 0)
-        throw notARecord(QStringLiteral("incomplete"));
-    record.rtf = data.mid(contentStart, rtfLength);
-    record.journal = data.mid(contentStart + rtfLength);
+    if (!parsed.haveName || parsed.rtfLength != parsed.record.rtf.size() || parsed.record.capacity <= 0)
+        throw notARecord(QStringLiteral("запись неполная"));
+    return parsed.record;
+}
+
+std::optional<RecoveryRecord> readablePartOfRecord(const QByteArray &data)
+{
+    ParsedRecord parsed = parseRecord(data);
+    RecoveryRecord &record = parsed.record;
+    if (parsed.rtfLength >= 0 && record.rtf.size() > parsed.rtfLength)
+        record.rtf.truncate(parsed.rtfLength);
+    if (!parsed.header || record.rtf.trimmed().isEmpty())
+        return std::nullopt;
+    if (!parsed.haveName)
+        record.logFileName = untitledLogName();
+    if (record.capacity <= 0)
+        record.capacity = kOpenedLogCapacity;
     return record;
 }
 
@@ -102,14 +146,24 @@ QString recoveryQuestion(int count)
         .arg(count);
 }
 
+namespace {
+
+QString &folderForTesting()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+void setRecoveryFolderForTesting(const QString &path)
+{
+    folderForTesting() = path;
+}
+
 QString RecoveryFolder::defaultPath()
 {
-    QString state = QFile::decodeName(qgetenv("XDG_STATE_HOME"));
-    // A relative XDG_STATE_HOME counts as unset, as it does for the other
-    // XDG folders.
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/bandimor/recovery");
+    return folderForTesting().isEmpty() ? settings::userRecoveryFolder() : folderForTesting();
 }
 
 RecoveryFolder::RecoveryFolder(const QString &path)
@@ -143,65 +197,84 @@ QString RecoveryFolder::newRecordPath() const
 
 void RecoveryFolder::makeFolder() const
 {
-    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                               | QFileDevice::ExeOwner;
-    QDir folder(m_path);
-    if (!folder.exists()) {
-        // The folders above are the usual ones of the state folder; only the
-        // program's own get closed.
-        if (!QDir().mkpath(QFileInfo(m_path).absolutePath()) || !QDir().mkdir(m_path, ownerOnly))
-            throw AppError(QStringLiteral("Cannot create folder \"%1\".").arg(m_path));
-    }
-    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
-                                            | QFileDevice::ExeGroup | QFileDevice::ReadOther
-                                            | QFileDevice::WriteOther | QFileDevice::ExeOther;
-    if (QFileInfo(m_path).permissions() & others)
-        QFile::setPermissions(m_path, ownerOnly);
+    if (!settings::makePrivateFolder(m_path))
+        throw AppError(QStringLiteral("Не удалось создать папку файлов восстановления журналов «%1».")
+                           .arg(m_path));
 }
+
+namespace {
+
+// One thread for every log's record.
+base::BackgroundSync &recordSync()
+{
+    static base::BackgroundSync sync;
+    return sync;
+}
+
+AppError notWritten(const QString &recordPath, const QString &reason)
+{
+    return AppError(QStringLiteral("Не удалось записать файл восстановления журнала «%1»: %2").arg(recordPath, reason));
+}
+
+} // namespace
 
 void RecoveryFolder::write(const QString &recordPath, const RecoveryRecord &record) const
 {
     makeFolder();
-    const base::ReplaceResult result = base::replaceFileContent(recordPath, encodeRecoveryRecord(record),
-                                                                base::FileAccess::OwnerOnly);
+    const base::ReplaceResult result = base::replaceFileContent(
+        recordPath, encodeRecoveryRecord(record), base::FileAccess::OwnerOnly, base::Durability::Later);
     if (!result.ok())
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(recordPath, result.reason));
+        throw notWritten(recordPath, result.reason);
+    recordSync().request(recordPath);
 }
 
-void RecoveryFolder::writeUnsynced(const QString &recordPath, const RecoveryRecord &record) const
+void RecoveryFolder::append(const QString &recordPath, const QByteArray &journal)
 {
-    makeFolder();
-    // Beside the record, under a name the folder's listing leaves out.
-    const QString temporary = recordPath + QStringLiteral(".new");
-    QFile file(temporary);
-    const QByteArray data = encodeRecoveryRecord(record);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || file.write(data) != data.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
-        QFile::remove(temporary);
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(recordPath, reason));
-    }
-    file.close();
-    std::error_code failure;
-    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
-                            std::filesystem::path(recordPath.toStdU16String()), failure);
-    if (failure) {
-        QFile::remove(temporary);
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2")
-                           .arg(recordPath, QString::fromLocal8Bit(failure.message().c_str())));
-    }
+    // Only to a record that is there: a journal alone is no record.
+    QFile file(recordPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly)
+        || file.write(journal) != journal.size() || !file.flush())
+        throw notWritten(recordPath, file.errorString());
+    recordSync().request(recordPath);
+}
+
+void RecoveryFolder::waitForDisk()
+{
+    recordSync().waitUntilDone();
 }
 
 RecoveryRecord RecoveryFolder::read(const QString &recordPath)
 {
-    return decodeRecoveryRecord(readLogFileBytes(recordPath));
+    QByteArray data;
+    try {
+        data = readLogFileBytes(recordPath);
+    } catch (const AppError &) {
+        throw AppError(QStringLiteral("Не удалось прочитать файл восстановления журнала «%1».").arg(recordPath));
+    }
+    try {
+        return decodeRecoveryRecord(data);
+    } catch (const AppError &error) {
+        throw AppError(QStringLiteral("Файл восстановления журнала «%1» повреждён (%2).")
+                           .arg(recordPath, error.text().section(QStringLiteral(": "), 1)));
+    }
 }
 
 void RecoveryFolder::remove(const QString &recordPath)
 {
     QFile::remove(recordPath);
+}
+
+QString RecoveryFolder::setAside(const QString &recordPath)
+{
+    // Without the suffix the folder lists: kept for the curious, never asked about.
+    const QString base = recordPath.endsWith(kSuffix) ? recordPath.chopped(kSuffix.size()) : recordPath;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString aside = base + (attempt == 0 ? QString() : QStringLiteral("-%1").arg(attempt))
+                              + QStringLiteral(".damaged");
+        if (!QFileInfo::exists(aside) && QFile::rename(recordPath, aside))
+            return aside;
+    }
+    return QString();
 }
 
 } // namespace coil

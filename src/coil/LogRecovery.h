@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace coil {
 
@@ -29,16 +30,24 @@ struct RecoveryRecord
 QByteArray encodeRecoveryRecord(const RecoveryRecord &record);
 // Throws AppError when the data is not a whole record.
 RecoveryRecord decodeRecoveryRecord(const QByteArray &data);
+// What a damaged record still holds: its header's fields and its RTF as far
+// as it goes (an untitled log of the opened capacity where those are
+// missing). Nothing when there is no header or no text at all.
+std::optional<RecoveryRecord> readablePartOfRecord(const QByteArray &data);
 
 // The question asked at start when records of an earlier run are there.
 QString recoveryQuestion(int count);
+
+// Tests put the program's recovery folder here, as a process of the test's
+// own; an empty path gives the user's own back.
+void setRecoveryFolderForTesting(const QString &path);
 
 // A log holds the user's own words: the folder and its files are readable by
 // the user alone.
 class RecoveryFolder
 {
 public:
-    // $XDG_STATE_HOME/bandimor/recovery, else ~/.local/state/bandimor/recovery.
+    // settings::userRecoveryFolder(), unless a test set another.
     static QString defaultPath();
 
     explicit RecoveryFolder(const QString &path = defaultPath());
@@ -49,16 +58,23 @@ public:
     // A name no other log uses.
     QString newRecordPath() const;
 
-    // Writes a record in one piece (made 0600, in a folder made 0700).
+    // Writes a record in one piece (on Linux made 0600, in a folder made 0700).
+    // A program killed at any moment leaves the old record or the new one;
+    // the disk is not waited for but synced from a thread of its own, so that
+    // a slow disk never holds up the window.
     // Throws AppError when the folder or the file cannot be written.
     void write(const QString &recordPath, const RecoveryRecord &record) const;
-    // The same without waiting for the disk: a program killed at any moment
-    // leaves the old record or the new one, whole; a power cut may leave
-    // neither. Keeps the window from waiting on a slow disk.
-    void writeUnsynced(const QString &recordPath, const RecoveryRecord &record) const;
-    // Throws AppError when the file cannot be read or is not a record.
+    // Appends journal entries to a record that is there, synced the same way.
+    static void append(const QString &recordPath, const QByteArray &journal);
+    // Returns once what was written is on the disk: before the program ends.
+    static void waitForDisk();
+    // Throws AppError when the file cannot be read or is not a record; the
+    // text names the file.
     static RecoveryRecord read(const QString &recordPath);
     static void remove(const QString &recordPath);
+    // Renames a damaged record so that the folder no longer lists it; its
+    // new path, or empty when it could not be renamed.
+    static QString setAside(const QString &recordPath);
 
 private:
     void makeFolder() const;

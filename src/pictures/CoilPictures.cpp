@@ -3,7 +3,6 @@
 // tab asks for by the letters that the tab's hints name.
 
 #include "pictures/DrawingKit.h"
-#include "pictures/InkHalo.h"
 #include "pictures/Pictures.h"
 
 #include <QLinearGradient>
@@ -107,7 +106,7 @@ QImage singleLayerCoilPicture()
     drawLetter(painter, {29, 6}, QStringLiteral("d"));
     drawLeader(painter, {98, 8}, {firstTurn + (turns - 1) * pitch + 1, former.top() - 1});
     drawLetter(painter, {103, 6}, QStringLiteral("n"));
-    return withInkHalo(image, buttonFace());
+    return image;
 }
 
 QImage multiLayerCoilPicture()
@@ -159,7 +158,7 @@ QImage multiLayerCoilPicture()
     // n: the turns.
     drawLeader(painter, {31, 57}, {windingLeft + wire, bottom - wire});
     drawLetter(painter, {27, 59}, QStringLiteral("n"));
-    return withInkHalo(image, buttonFace());
+    return image;
 }
 
 QImage turnsPicture()
@@ -205,7 +204,7 @@ QImage turnsPicture()
     drawExtensionLine(painter, {end, bottom + 3}, {end, 54});
     drawDimensionLine(painter, {start, 51}, {end, 51});
     drawLetter(painter, {(start + end) / 2, 58.5}, QStringLiteral("l"));
-    return withInkHalo(image, buttonFace());
+    return image;
 }
 
 QImage straightWirePicture()
@@ -234,7 +233,7 @@ QImage straightWirePicture()
     drawArrowHead(painter, {x, wire.top()}, {x, wire.top() - 8});
     drawArrowHead(painter, {x, wire.bottom()}, {x, wire.bottom() + 8});
     drawLetter(painter, {x + 9, wire.center().y()}, QStringLiteral("d"));
-    return withInkHalo(image, buttonFace());
+    return image;
 }
 
 } // namespace pictures

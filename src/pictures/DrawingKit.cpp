@@ -93,7 +93,8 @@ void drawLetter(QPainter &painter, QPointF centre, const QString &letter, qreal 
 void drawCentreLine(QPainter &painter, QPointF a, QPointF b)
 {
     painter.save();
-    QPen pen(QColor(0x50, 0x50, 0x70), 0.6);
+    // A grey, like ink: a dark palette shows it in its text colour.
+    QPen pen(QColor(0x50, 0x50, 0x5C), 0.6);
     pen.setDashPattern({8.0, 3.0, 1.5, 3.0});
     painter.setPen(pen);
     painter.drawLine(a, b);

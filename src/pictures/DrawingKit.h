@@ -16,9 +16,9 @@ class QPainterPath;
 namespace pictures::kit {
 
 QColor buttonFace();   // the window grey the bitmaps are drawn on
-QColor ink();          // outlines, dimension lines and letters
-// The copper and its shading are kept lighter than ink: only ink needs the
-// halo that lets it read on a dark window, and ink lies thin.
+QColor ink();          // outlines, dimension lines and letters: a grey
+// The copper and its shading keep their colours on any window; only the
+// greys of ink and lines are shown in a dark palette's text colour.
 QColor copper();
 QColor copperShadow();
 QColor formerFill();   // the coil former (bobbin)

@@ -46,7 +46,7 @@ void drawLetterL(QPainter &p, QPointF centre)
 
 // Loops in a colour, outlined in ink around the outside of the whole
 // drawing and around its holes only: a thin line of ink everywhere beside
-// the see-through ground, where the halo can light it up on a dark window.
+// the see-through ground, which a dark palette shows in its text colour.
 void drawOutlinedLoops(QPainter &p, qreal x0, qreal x1, qreal y, qreal radius, const QColor &colour,
                        qreal width)
 {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/Icons.h"
 
-#include "pictures/DrawingKit.h"
 #include "pictures/IconPainting.h"
-#include "pictures/InkHalo.h"
+#include "pictures/PaletteInk.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 
 namespace pictures {
@@ -37,8 +38,9 @@ QIcon icon(IconId id)
         sizes << 32 << 48;
     QIcon result;
     // Shown on the window's colour, light or dark.
+    const QPalette palette = QGuiApplication::palette();
     for (const int size : sizes)
-        result.addPixmap(QPixmap::fromImage(withInkHalo(iconImage(id, size), kit::buttonFace())));
+        result.addPixmap(QPixmap::fromImage(inPaletteInk(iconImage(id, size), palette)));
     return result;
 }
 

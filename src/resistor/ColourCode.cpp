@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <utility>
 
 namespace resistor {
 
@@ -115,7 +117,8 @@ std::optional<BandCountLayout> bandCountLayout(int bandCountIndex)
     }
 }
 
-DecodedBands decodeBands(const BandIndices &bands, bool thirdDigitShown, QChar decimalSeparator)
+DecodedBands decodeBands(const BandIndices &bands, bool thirdDigitShown, bool toleranceShown,
+                         QChar decimalSeparator)
 {
     long double significant = 10.0L * digitValue(BandList::FirstDigit, bands.firstDigit)
                               + digitValue(BandList::SecondDigit, bands.secondDigit);
@@ -129,38 +132,66 @@ DecodedBands decodeBands(const BandIndices &bands, bool thirdDigitShown, QChar d
     DecodedBands result;
     result.nominal = base::formatGeneral(value, separators) + QStringLiteral("  ")
                      + multiplierUnit(bands.multiplier);
-    result.tolerance = QStringLiteral("  ± ") + base::formatGeneral(tolerancePercent(bands.tolerance), separators)
-                       + QLatin1Char('%');
+    const long double tolerance = toleranceShown ? tolerancePercent(bands.tolerance) : untoleratedPercent;
+    result.tolerance = QStringLiteral("  ± ") + base::formatGeneral(tolerance, separators) + QLatin1Char('%');
     return result;
 }
 
-EncodedBands encodeNominal(long long value, int unitIndex, int bandCountIndex)
+namespace {
+
+int significantBands(int bandCountIndex)
 {
-    // The spin box holds at most eight digits; a larger value would need a
-    // multiplier band that does not exist.
-    const QByteArray digits = QByteArray::number(std::clamp<long long>(value, 0, largestNominal));
-    const int length = static_cast<int>(digits.size());
+    return bandCountIndex == FiveBands ? 3 : 2;
+}
 
+} // namespace
+
+std::pair<QByteArray, int> decimalDigits(long double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.13Le", value);
+    const QByteArray written(text);
+    const qsizetype e = written.indexOf('e');
+    QByteArray digits = written.left(e);
+    digits.remove(1, 1); // the point after the first digit, whatever the C locale writes
+    while (digits.size() > 1 && digits.endsWith('0'))
+        digits.chop(1);
+    return {digits, written.mid(e + 1).toInt()};
+}
+
+long double smallestNominalOhms(int bandCountIndex)
+{
+    // The first digit band has no black: the smallest significant number
+    // times the silver factor.
+    return significantBands(bandCountIndex) == 3 ? 1.0L : 0.1L;
+}
+
+std::optional<EncodedBands> encodeNominal(long double value, int unitIndex, int bandCountIndex)
+{
+    const int significant = significantBands(bandCountIndex);
     EncodedBands bands{};
-    // The first-digit list starts at 1; the value 0 leaves it without a selection.
-    bands.firstDigit = digitAt(digits, 0) - 1;
-    if (length == 1) {
-        // One digit is coded as the digit and black, times 0.1.
+    bands.setsThirdDigit = significant == 3;
+    // Ten ohms per unit of N has the index 3: index = exponent + 2.
+    const int kiloohmShift = unitIndex == Kiloohms ? 3 : 0;
+    if (!(value > 0)) {
+        // 0 has no first digit: the list is left without a selection, and the
+        // rest is what a one-digit value gets.
+        bands.firstDigit = -1;
         bands.secondDigit = 0;
-        bands.multiplier = 1;
-    } else {
-        bands.secondDigit = digitAt(digits, 1);
-        bands.multiplier = length; // 10^(length - 2) ohms
+        bands.thirdDigit = 0;
+        bands.multiplier = 1 + kiloohmShift - (significant - 2);
+        return bands;
     }
-    if (unitIndex == Kiloohms)
-        bands.multiplier += 3;
-
-    bands.setsThirdDigit = bandCountIndex == FiveBands;
-    if (bands.setsThirdDigit) {
-        // One digit more in the bands, so the multiplier drops by ten.
-        bands.multiplier -= 1;
-        bands.thirdDigit = length >= 3 ? digitAt(digits, 2) : 0;
-    }
+    const auto [digits, exponent] = decimalDigits(std::min<long double>(value, largestNominal));
+    // N holds `significant` digits, so its last one counts 10^(exponent - significant + 1) ohms.
+    const int multiplier = exponent + kiloohmShift - (significant - 1) + 2;
+    if (multiplier < 0 || multiplier >= static_cast<int>(multiplierRows.size()))
+        return std::nullopt;
+    const QByteArray padded = digits.leftJustified(significant, '0', true);
+    bands.firstDigit = digitAt(padded, 0) - 1;
+    bands.secondDigit = digitAt(padded, 1);
+    bands.thirdDigit = significant == 3 ? digitAt(padded, 2) : 0;
+    bands.multiplier = multiplier;
     return bands;
 }
 

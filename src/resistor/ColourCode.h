@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 namespace resistor {
 
@@ -82,17 +83,26 @@ struct DecodedBands
 };
 
 // The third digit takes part only while its list is shown, whatever the
-// band count says.
-DecodedBands decodeBands(const BandIndices &bands, bool thirdDigitShown, QChar decimalSeparator);
+// band count says; so does the tolerance band: a resistor without one (three
+// bands) is ± 20 %, whatever the hidden list holds.
+DecodedBands decodeBands(const BandIndices &bands, bool thirdDigitShown, bool toleranceShown,
+                         QChar decimalSeparator);
+
+// The tolerance of a resistor without a tolerance band, in per cent.
+constexpr long double untoleratedPercent = 20.0L;
 
 // ---- Encoding
-// Encoding a whole-number nominal into the colour bands: the digits after the
-// second (third with five bands) are cut off, never rounded.
+// Encoding a typed nominal into the colour bands: the digits after the
+// second (third with five bands) are cut off, never rounded. A fraction is
+// carried by the gold and silver multipliers down to 0,1 ohm (1 ohm with
+// five bands); a smaller value has no bands.
 
 // Items of the nominal's unit group.
 enum NominalUnit { Kiloohms = 0, Ohms = 1 };
 
 constexpr int largestNominal = 99999999;
+// Decimals the nominal box keeps when it writes a value.
+constexpr int nominalDecimals = 6;
 
 // New item indices for the digit and multiplier lists. The tolerance list is
 // never touched, nor the third-digit list unless setsThirdDigit.
@@ -107,6 +117,16 @@ struct EncodedBands
 
 // value is taken within 0..largestNominal; unitIndex 0 means kiloohms, any
 // other ohms; bandCountIndex 2 means five bands, any other two digits.
-EncodedBands encodeNominal(long long value, int unitIndex, int bandCountIndex);
+// Nothing when the value is above 0 but below the smallest the bands carry.
+std::optional<EncodedBands> encodeNominal(long double value, int unitIndex, int bandCountIndex);
+
+// The significant digits of a typed value (no leading or trailing zeros)
+// and the power of ten of the first: 4.7 is "47" and 0, 1200 is "12" and 3.
+// Fourteen digits are plenty for eight typed ones and hide the binary noise
+// of 4.7.
+std::pair<QByteArray, int> decimalDigits(long double value);
+
+// The smallest nominal the bands carry, in ohms: 0,1 (1 with five bands).
+long double smallestNominalOhms(int bandCountIndex);
 
 } // namespace resistor

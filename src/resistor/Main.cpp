@@ -2,6 +2,7 @@
 #include "resistor/Main.h"
 
 #include "base/AppInfo.h"
+#include "base/NumberFormat.h"
 #include "pictures/Icons.h"
 #include "resistor/ColourCode.h"
 #include "settings/IniFile.h"
@@ -24,7 +25,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
-#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -66,6 +67,13 @@ TfmMain::TfmMain(const QString &settingsPath, QWidget *parent)
     connect(N8, &QAction::triggered, this, &TfmMain::Button1_ConturaClick);
     connect(N2, &QAction::triggered, this, &TfmMain::N2Click);
     connect(N9, &QAction::triggered, this, &TfmMain::N9Click);
+    // F1 opens the help as it does in the coil window, though the entry
+    // "Содержание" shows no key in this window's menu.
+    auto *helpKey = new QAction(this);
+    helpKey->setObjectName(QStringLiteral("helpKey"));
+    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(helpKey);
+    connect(helpKey, &QAction::triggered, this, &TfmMain::N9Click);
     connect(N3, &QAction::triggered, this, &TfmMain::N3Click);
 
     FormCreate();
@@ -145,10 +153,29 @@ void TfmMain::raschet()
                                       spSkinComboBox3->itemIndex(), spSkinComboBox4->itemIndex(),
                                       spSkinComboBox5->itemIndex()};
     // isHidden, not isVisible: the window may not be on screen yet.
-    const resistor::DecodedBands decoded =
-        resistor::decodeBands(bands, !spSkinComboBox3->isHidden(), decimalSeparator());
+    const resistor::DecodedBands decoded = resistor::decodeBands(
+        bands, !spSkinComboBox3->isHidden(), !spSkinComboBox5->isHidden(), decimalSeparator());
     showResult(Label1, Label3, decoded.nominal);
     showResult(Label2, Label4, decoded.tolerance);
+
+    const int bandCount = spSkinRadioGroup1->itemIndex();
+    if (m_typedNominal && !resistor::showsTypedNominal(*m_typedNominal, bands, bandCount))
+        m_typedNominal.reset();
+    const bool toleranceShown = !spSkinComboBox5->isHidden();
+    const base::NumberSeparators separators{QString(decimalSeparator()), QString()};
+    showSeriesNote(m_typedNominal
+                       ? resistor::typedNominalNote(*m_typedNominal, bands, toleranceShown, separators)
+                       : resistor::bandsNote(bands, !spSkinComboBox3->isHidden(), toleranceShown,
+                                             separators));
+}
+
+void TfmMain::showSeriesNote(const resistor::SeriesNote &note)
+{
+    // A line too long for the frame ends in an ellipsis; the tooltip and
+    // screen readers have the whole sentence.
+    Label5->setText(Label5->fontMetrics().elidedText(note.line, Qt::ElideRight, Label5->width()));
+    Label5->setToolTip(note.detail);
+    Label5->setAccessibleName(note.detail.isEmpty() ? note.line : note.detail);
 }
 
 void TfmMain::showResult(QLabel *result, const QLabel *caption, const QString &text)
@@ -192,20 +219,35 @@ void TfmMain::spSkinSpinEdit1Change()
 
 void TfmMain::spSkinButton1Click()
 {
-    const long long nominal = std::llround(spSkinSpinEdit1->value());
+    // What the box shows is what is encoded.
+    spSkinSpinEdit1->showUsedValue();
+    const long double nominal = spSkinSpinEdit1->value();
     if (nominal <= 0) {
         // F2 stays enabled while the button is not; 0 has no first band.
         ui::dialogs().beep();
         return;
     }
-    const resistor::EncodedBands bands = resistor::encodeNominal(
-        nominal, spSkinRadioGroup2->itemIndex(), spSkinRadioGroup1->itemIndex());
-    spSkinComboBox1->setItemIndex(bands.firstDigit);
-    spSkinComboBox2->setItemIndex(bands.secondDigit);
-    spSkinComboBox4->setItemIndex(bands.multiplier);
-    if (bands.setsThirdDigit)
-        spSkinComboBox3->setItemIndex(bands.thirdDigit);
-    // The lists that changed have decoded already; this covers the ones that did not.
+    const int bandCount = spSkinRadioGroup1->itemIndex();
+    const std::optional<resistor::EncodedBands> bands =
+        resistor::encodeNominal(nominal, spSkinRadioGroup2->itemIndex(), bandCount);
+    if (!bands) {
+        // Never cut to another number: the user learns what the bands carry.
+        const base::NumberSeparators separators{QString(decimalSeparator()), QString()};
+        ui::showNotice(this,
+                       QStringLiteral("Номинал меньше %1 Ом цветовой код при этом числе полос "
+                                      "не передаёт.")
+                           .arg(base::formatGeneral(resistor::smallestNominalOhms(bandCount), separators)),
+                       ui::Icon::Information);
+        return;
+    }
+    spSkinComboBox1->setItemIndex(bands->firstDigit);
+    spSkinComboBox2->setItemIndex(bands->secondDigit);
+    spSkinComboBox4->setItemIndex(bands->multiplier);
+    if (bands->setsThirdDigit)
+        spSkinComboBox3->setItemIndex(bands->thirdDigit);
+    // Said of the typed nominal until the lists show other bands; the lists
+    // that changed have decoded already, this decoding covers the ones that did not.
+    m_typedNominal = resistor::TypedNominal{nominal, spSkinRadioGroup2->itemIndex(), bandCount};
     raschet();
 }
 

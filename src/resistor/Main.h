@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window, TfmMain: five colour-band lists over a resistor's leads,
-// the decoded nominal and tolerance beside them, the band-count group, and
-// the nominal input that encodes a typed value back into bands. It also
-// carries the menu, the program-wide tooltip switch Hint1, help, and the
-// openers of the coil window and the about box (hooks set by start-up).
+// the decoded nominal and tolerance beside them with a line on standard
+// values (the E series), the band-count group, and the nominal input that
+// encodes a typed value back into bands. It also carries the menu, the
+// program-wide tooltip switch Hint1, help, and the openers of the coil
+// window and the about box (hooks set by start-up).
 // The colour code itself lives in the resistor core; this window feeds it
 // the list indices and shows its texts.
 
+#include "resistor/NominalNotes.h"
+
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -90,12 +94,17 @@ private:
     QChar decimalSeparator() const;
     // Shows a result in its label; its accessible name follows, with the caption.
     static void showResult(QLabel *result, const QLabel *caption, const QString &text);
+    // The line on standard values below the tolerance, with its full sentence
+    // as tooltip and for screen readers.
+    void showSeriesNote(const resistor::SeriesNote &note);
 
     QString m_settingsPath;
     QString m_programDir;
     std::function<void(TfmMain *)> m_openCoilWindow;
     std::function<void(TfmMain *)> m_openAboutBox;
     std::function<bool(TfmMain *)> m_closeQuery;
+    // The nominal last encoded, while the lists still show its bands.
+    std::optional<resistor::TypedNominal> m_typedNominal;
 
     ui::TooltipSwitch *Hint1 = nullptr;
 
@@ -113,6 +122,7 @@ private:
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr; // standard values: the E series of the nominal
     ui::RadioGroup *spSkinRadioGroup1 = nullptr;
     QGroupBox *GroupBox1 = nullptr;
     ui::SpinEdit *spSkinSpinEdit1 = nullptr;

@@ -251,16 +251,20 @@ void TfmMain::buildResultFrame(QWidget *client)
         result->adjustSize();
         return result;
     };
-    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Номинал:"), 8, 32);
-    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Допуск:"), 8, 56);
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("..."), 64, 32);
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("..."), 56, 56);
+    // The two result rows stand a little closer than designed, to make room
+    // below them for the line on standard values.
+    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Номинал:"), 8, 26);
+    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Допуск:"), 8, 44);
+    Label1 = label(QStringLiteral("Label1"), QStringLiteral("..."), 64, 26);
+    Label2 = label(QStringLiteral("Label2"), QStringLiteral("..."), 56, 44);
+    Label5 = label(QStringLiteral("Label5"), QString(), 8, 62);
     for (QLabel *text : {Label3, Label4})
         text->setAccessibleName(text->text());
     showResult(Label1, Label3, Label1->text());
     showResult(Label2, Label4, Label2->text());
     Label1->setFixedSize(81, 17);
     Label2->setFixedSize(89, 17);
+    Label5->setFixedSize(141, 15);
 }
 
 void TfmMain::buildNominalInput(QWidget *client)
@@ -273,8 +277,12 @@ void TfmMain::buildNominalInput(QWidget *client)
     spSkinSpinEdit1 = new ui::SpinEdit(GroupBox1);
     ui::describeControl(spSkinSpinEdit1, QStringLiteral("spSkinSpinEdit1"),
                         QStringLiteral("Ввод номинала"), QStringLiteral("Окошко для ввода номинала"));
-    spSkinSpinEdit1->setKind(ui::SpinKind::WholeNumber);
-    spSkinSpinEdit1->setRange(0, 99999999);
+    // A separator is a decimal point here too: 4,7 kiloohms, 0,5 ohms. The
+    // box shows what it holds, without trailing zeros.
+    spSkinSpinEdit1->setKind(ui::SpinKind::Decimal);
+    spSkinSpinEdit1->setDecimals(resistor::nominalDecimals);
+    spSkinSpinEdit1->setTrimsZeros(true);
+    spSkinSpinEdit1->setRange(0, resistor::largestNominal);
     spSkinSpinEdit1->setIncrement(1);
     spSkinSpinEdit1->setMaxLength(8);
     // Eight digits fit beside the arrows only in the windows' base font.

@@ -8,14 +8,6 @@
 
 namespace settings {
 
-bool folderWritable(const QString &folder)
-{
-    // isWritable() asks the system (access()), which also answers for a
-    // read-only mount; the permission bits alone would not.
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
-}
-
 bool isInstalledFolder(const QString &folder)
 {
     QDir dir(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));

@@ -4,13 +4,11 @@
 // and so where it keeps the files it writes. An installed copy writes
 // nothing into its own folder, not even when run by root, who could.
 
+#include "settings/UserFolders.h"
+
 #include <QString>
 
 namespace settings {
-
-// True when a file can be created in the folder: it exists, is a folder, and
-// the user may write it (its file system is not mounted read-only).
-bool folderWritable(const QString &folder);
 
 // True when the folder is that of an installed copy: <prefix>/lib/bandimor
 // with a folder <prefix>/bin beside lib, as the package and

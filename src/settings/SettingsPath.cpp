@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsPath.h"
 
+#include "settings/UserFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace settings {
 
@@ -23,9 +24,8 @@ QString settingsFilePath(const QString &executablePath)
     if (isPortableFolder(QFileInfo(executablePath).absolutePath()))
         return iniPathFor(executablePath);
     // Installed (under /usr, say), or where the user cannot write: the
-    // user's own configuration folder.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                           + QStringLiteral("/bandimor");
+    // user's own settings folder.
+    const QString folder = userSettingsFolder();
     QDir().mkpath(folder);
     return folder + QStringLiteral("/bandimor.ini");
 }

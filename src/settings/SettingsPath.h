@@ -2,8 +2,8 @@
 #pragma once
 // Where the settings file lies: beside the executable, with its name, when
 // the program runs from a portable folder (see ProgramFolder.h); otherwise,
-// as for an installed copy, in the user's own configuration folder, as the
-// XDG base directory rules place it.
+// as for an installed copy, in the user's own settings folder (see
+// UserFolders.h).
 
 #include "settings/ProgramFolder.h"
 
@@ -16,10 +16,9 @@ namespace settings {
 // dot counts, never a dot in a folder name.
 QString iniPathFor(const QString &executablePath);
 
-// The settings file of the executable at executablePath, the user's
-// configuration folder taken from the XDG rules ($XDG_CONFIG_HOME, or
-// ~/.config). The per-user folder is made when it is chosen, so that the
-// first save finds it.
+// The settings file of the executable at executablePath: beside it, or
+// bandimor.ini in userSettingsFolder(). The per-user folder is made when it
+// is chosen, so that the first save finds it.
 QString settingsFilePath(const QString &executablePath);
 
 // settingsFilePath() of the running executable.

@@ -187,9 +187,8 @@ public:
 
     void openWithShell(const QUrl &url, const std::function<void()> &onFailure) override
     {
-        // A local file goes to xdg-open, whose verdict counts; an address
-        // (mailto:) to Qt, which only reports that it handed it on.
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        // A local file goes to the desktop's opener, whose verdict counts;
+        // an address (mailto:) to Qt, which only reports that it handed it on.
         if (url.isLocalFile()) {
             openWithDesktop(url.toLocalFile(), [onFailure](bool opened) {
                 if (!opened && onFailure)
@@ -197,7 +196,6 @@ public:
             });
             return;
         }
-#endif
         if (!QDesktopServices::openUrl(url) && onFailure)
             QTimer::singleShot(0, qApp, onFailure);
     }

@@ -99,6 +99,24 @@ QRect screenOf(const QRect &frame, const QList<QRect> &screens)
     return index < 0 ? QRect() : screens.at(index);
 }
 
+QRect openingScreen(const QRect &mainFrame, QPoint pointer, const QList<QRect> &screens)
+{
+    if (!mainFrame.isEmpty())
+        return screenOf(mainFrame, screens);
+    for (const QRect &screen : screens) {
+        if (screen.contains(pointer))
+            return screen;
+    }
+    return screens.isEmpty() ? QRect() : screens.constFirst();
+}
+
+QPoint movedToScreen(const QRect &frame, const QRect &fromScreen, const QRect &toScreen)
+{
+    if (toScreen.isEmpty())
+        return frame.topLeft();
+    return placeOn(frame.translated(toScreen.topLeft() - fromScreen.topLeft()), toScreen);
+}
+
 QPoint cascadePlace(const QRect &frame, int step, const QList<QPoint> &taken,
                     const QList<QRect> &screens)
 {

@@ -38,6 +38,15 @@ QPoint reachablePlace(const QRect &frame, int titleBarHeight, const QList<QRect>
 // none. An empty rectangle when there are no screens.
 QRect screenOf(const QRect &frame, const QList<QRect> &screens);
 
+// The screen a window without a place of its own opens on: the one holding
+// most of the main window's frame when there is one (mainFrame not empty),
+// else the one under the pointer, else the first. Empty without screens.
+QRect openingScreen(const QRect &mainFrame, QPoint pointer, const QList<QRect> &screens);
+
+// A place meant for one screen moved to another: as far from its top left
+// corner as from the first screen's, and then wholly on it.
+QPoint movedToScreen(const QRect &frame, const QRect &fromScreen, const QRect &toScreen);
+
 // Where a new window opens when others already stand at places in taken:
 // its own place when it is free; otherwise step (one title bar) lower and to
 // the right of the window in its way, again and again, and back to the top

@@ -23,9 +23,9 @@ SpinEdit::SpinEdit(QWidget *parent)
     // textEdited comes from the user only (typing, paste, cut, undo), never from setText.
     connect(lineEdit(), &QLineEdit::textEdited, this, &SpinEdit::userEditedText);
     // Comes after the check of a user's change, so that validate() sees the
-    // length from before it.
+    // text from before it.
     connect(lineEdit(), &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_shownLength = int(text.size()); });
+            [this](const QString &text) { m_shownText = text; });
     rewriteText();
 }
 
@@ -56,6 +56,12 @@ void SpinEdit::setMaxLength(int length)
     m_maxLength = qMax(0, length);
 }
 
+void SpinEdit::setTrimsZeros(bool trims)
+{
+    m_trimsZeros = trims;
+    rewriteText();
+}
+
 void SpinEdit::setValue(long double value)
 {
     m_value = limited(value);
@@ -74,12 +80,45 @@ QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const
     return isReadOnly() ? StepNone : (StepUpEnabled | StepDownEnabled);
 }
 
-QValidator::State SpinEdit::validate(QString &input, int &) const
+QValidator::State SpinEdit::validate(QString &input, int &pos) const
 {
     // A typed or pasted text longer than the box allows is refused whole;
     // shortening a longer text that the program wrote is allowed.
-    if (input.size() > m_maxLength && input.size() >= m_shownLength)
+    if (input.size() > m_maxLength && input.size() >= m_shownText.size())
         return QValidator::Invalid;
+
+    // What the change put in: the new text less what it kept of the old.
+    qsizetype head = 0;
+    const qsizetype shortest = qMin(input.size(), m_shownText.size());
+    while (head < shortest && input.at(head) == m_shownText.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shortest - head
+           && input.at(input.size() - 1 - tail) == m_shownText.at(m_shownText.size() - 1 - tail))
+        ++tail;
+    const QString inserted = input.mid(head, input.size() - head - tail);
+    if (inserted.isEmpty())
+        return QValidator::Acceptable;
+
+    // A paste or drop keeps the rules of typing: its separators become the
+    // box's, and a text that is no number is refused whole. Typed keys are
+    // sorted out before they get here.
+    const QString mapped = spinTypedText(inserted, m_kind, decimalPoint());
+    const QString result = input.left(head) + mapped + input.right(tail);
+    bool acceptable = inserted.size() == 1 || spinTextValue(result, m_kind, decimalPoint()).has_value();
+    for (const QChar c : mapped)
+        acceptable = acceptable && isSpinCharAccepted(c, m_kind, decimalPoint());
+    if (!acceptable) {
+        // Not from here: the line edit is in the middle of its change.
+        QMetaObject::invokeMethod(const_cast<SpinEdit *>(this),
+                                  [box = const_cast<SpinEdit *>(this), inserted] { box->refusePaste(inserted); },
+                                  Qt::QueuedConnection);
+        return QValidator::Invalid;
+    }
+    if (mapped != inserted) {
+        pos += mapped.size() - inserted.size();
+        input = result;
+    }
     return QValidator::Acceptable;
 }
 
@@ -121,8 +160,7 @@ void SpinEdit::keyPressEvent(QKeyEvent *event)
     const Qt::KeyboardModifiers mods = event->modifiers();
     const bool controlCharacter = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
     const QString typed = controlCharacter ? QString() : event->text();
-    const QLocale locale;
-    const QString text = spinTypedText(typed, m_kind, decimalPoint(), locale.groupSeparator());
+    const QString text = spinTypedText(typed, m_kind, decimalPoint());
     for (const QChar c : text) {
         if (!isSpinCharAccepted(c, m_kind, decimalPoint())) {
             dialogs().beep();
@@ -159,6 +197,27 @@ void SpinEdit::focusInEvent(QFocusEvent *event)
     default:
         break;
     }
+}
+
+void SpinEdit::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractSpinBox::focusOutEvent(event);
+    showUsedValue();
+}
+
+void SpinEdit::showUsedValue()
+{
+    if (!spinTextValue(lineEdit()->text(), m_kind, decimalPoint()))
+        rewriteText();
+}
+
+void SpinEdit::refusePaste(const QString &pasted)
+{
+    dialogs().beep();
+    const QString shown = pasted.size() > 40 ? pasted.left(40) + QStringLiteral("...") : pasted;
+    showNotice(this, QStringLiteral("Вставленный текст «%1» — не число, поле его не принимает.")
+                         .arg(shown.simplified()),
+               Icon::Information);
 }
 
 void SpinEdit::mousePressEvent(QMouseEvent *event)
@@ -228,7 +287,15 @@ QString SpinEdit::decimalPoint() const
 
 void SpinEdit::rewriteText()
 {
-    lineEdit()->setText(spinValueText(m_value, m_kind, m_decimals, decimalPoint()));
+    QString text = spinValueText(m_value, m_kind, m_decimals, decimalPoint());
+    const QString point = decimalPoint();
+    if (m_trimsZeros && m_kind == SpinKind::Decimal && !point.isEmpty() && text.contains(point)) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(point))
+            text.chop(point.size());
+    }
+    lineEdit()->setText(text);
 }
 
 void SpinEdit::userEditedText(const QString &text)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's spin box: an extended-precision value that is stored as set
-// or typed, never rounded to what the text shows. Typing is filtered and each
-// user change of the text is examined at once; the arrows step once when
-// released and repeat while held (a 500 ms wait, then a step every 100 ms, the
-// first 600 ms after the press). The maximum text length limits what the user
+// or typed, never rounded to what the text shows. Typing, pastes and drops
+// follow the same rules ("." and "," both enter the separator of a decimal
+// box; a pasted text that is no number is refused whole, with a message),
+// and each user change of the text is examined at once; the arrows step once
+// when released and repeat while held (a 500 ms wait, then a step every
+// 100 ms, the first 600 ms after the press). The maximum text length limits what the user
 // types, never the text the program writes.
 
 #include "ui/SpinText.h"
@@ -33,12 +35,21 @@ public:
     void setIncrement(long double increment) { m_increment = increment; }
     int maxLength() const { return m_maxLength; }
     void setMaxLength(int length);
+    // A decimal box that writes its values without trailing zeros ("4,7",
+    // "12"), for a value typed with any number of decimals.
+    void setTrimsZeros(bool trims);
 
     long double value() const { return m_value; }
     // Limits, stores, rewrites the text and always notifies.
     void setValue(long double value);
 
     void stepBy(int steps) override;
+
+    // A text that stands for no number (emptied, "-", "1,2,") shows the
+    // stored value again: the box never shows one number while the program
+    // uses another. Done when the box loses the focus and before a
+    // calculation reads the value.
+    void showUsedValue();
 
 signals:
     // Every value set by the program or a step, and every typed value that
@@ -51,6 +62,7 @@ protected:
     void initStyleOption(QStyleOptionSpinBox *option) const override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -61,6 +73,7 @@ private:
     QString decimalPoint() const;
     void rewriteText();
     void userEditedText(const QString &text);
+    void refusePaste(const QString &pasted);
     void repeatStep();
     void stopHolding();
 
@@ -71,7 +84,8 @@ private:
     long double m_increment = 1;
     long double m_value = 0;
     int m_maxLength = 32767;
-    int m_shownLength = 0;  // of the text before the change being checked
+    bool m_trimsZeros = false;
+    QString m_shownText;  // the text before the change being checked
 
     QTimer *m_repeatTimer;
     int m_heldDirection = 0; // +1 up arrow held, -1 down arrow held

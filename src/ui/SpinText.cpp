@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SpinText.h"
 
-#include <charconv>
+#include "base/ExactDecimal.h"
+
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -57,7 +58,7 @@ QString spinValueText(long double value, SpinKind kind, int decimals,
 std::optional<long double> spinTextValue(const QString &text, SpinKind kind,
                                          const QString &decimalPoint)
 {
-    // Rebuild the text in the form from_chars reads: "-", digits, ".", digits.
+    // Rebuild the text in the C form that readExactDecimal() reads: "-", digits, ".", digits.
     std::string plain;
     plain.reserve(std::size_t(text.size()));
     bool separatorSeen = false;
@@ -91,28 +92,22 @@ std::optional<long double> spinTextValue(const QString &text, SpinKind kind,
     if (plain.front() == '-' && plain.size() > 1 && plain[1] == '.')
         plain.insert(1, 1, '0'); // "-,5" reads as -0.5
 
-    long double value = 0;
-    const char *first = plain.data();
-    const char *last = first + plain.size();
-    const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != last)
-        return std::nullopt;
-    return value;
+    return base::readExactDecimal(plain);
 }
 
-QString spinTypedText(const QString &text, SpinKind kind, const QString &decimalPoint,
-                      const QString &groupSeparator)
+QString spinTypedText(const QString &text, SpinKind kind, const QString &decimalPoint)
 {
-    if (kind != SpinKind::Decimal || text.size() != 1 || decimalPoint.isEmpty())
+    if (kind != SpinKind::Decimal || decimalPoint.isEmpty())
         return text;
-    const QChar c = text.at(0);
-    if (c != QLatin1Char('.') && c != QLatin1Char(','))
-        return text;
-    // Under a comma locale the point is the separator's only other
-    // meaning; where it groups thousands ("1.000,5") it stays refused.
-    if (groupSeparator.size() == 1 && groupSeparator.at(0) == c)
-        return text;
-    return decimalPoint;
+    QString mapped;
+    mapped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('.') || c == QLatin1Char(','))
+            mapped += decimalPoint;
+        else
+            mapped += c;
+    }
+    return mapped;
 }
 
 bool isSpinCharAccepted(QChar c, SpinKind kind, const QString &decimalPoint)

@@ -26,11 +26,12 @@ QString spinValueText(long double value, SpinKind kind, int decimals,
 std::optional<long double> spinTextValue(const QString &text, SpinKind kind,
                                          const QString &decimalPoint);
 
-// What a key's text enters: in a decimal box "." and "," (main keyboard or
-// keypad) both stand for the locale's decimal separator, unless the
-// character is the locale's group separator; any other text is unchanged.
-QString spinTypedText(const QString &text, SpinKind kind, const QString &decimalPoint,
-                      const QString &groupSeparator);
+// What a typed or pasted text enters: in a decimal box every "." and ","
+// (main keyboard or keypad) stands for the locale's decimal separator, in
+// every locale: the box never shows digit groups, so neither has another
+// meaning there. Any other character, and any text of a whole-number box,
+// is unchanged.
+QString spinTypedText(const QString &text, SpinKind kind, const QString &decimalPoint);
 
 // Whether a typed character may enter the box: digits, "-", the separator in
 // a decimal box, and control characters other than Enter.

@@ -6,12 +6,15 @@
 #include "ui/ScreenPlacement.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QLayout>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
+#include <limits>
 
 namespace ui {
 
@@ -77,6 +80,18 @@ QRect frameAt(const QWidget *window, QPoint corner, const QMargins &margins)
     return {corner, window->size().grownBy(margins)};
 }
 
+// The places of the shown windows among others, window itself left out.
+template<typename Windows>
+QList<QPoint> shownPlaces(const Windows &others, const QWidget *window)
+{
+    QList<QPoint> taken;
+    for (const QWidget *other : others) {
+        if (other && other != window && other->isVisible())
+            taken.append(other->pos());
+    }
+    return taken;
+}
+
 // The frame guessed before the first show may differ from the one the
 // window manager gives; once the window is framed, its real title bar is
 // checked once more. Later moves are the user's and are left alone.
@@ -92,6 +107,16 @@ public:
     }
 
     static QString name() { return QStringLiteral("framedPlaceCheck"); }
+
+    // The windows whose places this one must not take.
+    void setOthers(const QList<QWidget *> &others)
+    {
+        m_others.clear();
+        for (QWidget *other : others) {
+            if (other != m_window)
+                m_others.append(other);
+        }
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -121,7 +146,14 @@ private:
             return;
         m_done = true;
         const QMargins margins = frameMargins(m_window);
-        const QPoint place = reachablePlace(m_window->frameGeometry(), margins.top(), availableScreens());
+        const QRect frame = m_window->frameGeometry();
+        const QList<QRect> screens = availableScreens();
+        // Fitted onto a screen first, then stepped aside: fitted windows
+        // would otherwise meet at one place.
+        QPoint place = reachablePlace(frame, margins.top(), screens);
+        if (!m_others.isEmpty())
+            place = cascadePlace(QRect(place, frame.size()), margins.top(), shownPlaces(m_others, m_window),
+                                 screens);
         if (place != m_window->pos())
             m_window->move(place);
         m_window->removeEventFilter(this);
@@ -130,28 +162,43 @@ private:
 
     static constexpr int giveUpAfterMs = 5000;
     QWidget *m_window;
+    QList<QPointer<QWidget>> m_others;
     bool m_done = false;
 };
 
 } // namespace
 
-void readWindowPosition(QWidget *window, const settings::IniFile &ini, const PositionKeys &keys)
+void readWindowPosition(QWidget *window, const settings::IniFile &ini, const PositionKeys &keys,
+                        const QWidget *mainWindow)
 {
     // Without a native window yet, a top-level window takes move() as its
     // frame's corner: the window manager places the frame there.
     settleSize(window);
     const QPoint corner = window->pos();
+    constexpr int missing = std::numeric_limits<int>::min();
+    const int storedTop = ini.readInteger(settings::WindowPosSection, keys.top, missing);
+    const int storedLeft = ini.readInteger(settings::WindowPosSection, keys.left, missing);
     // Far beyond any desktop, yet far from overflowing in the geometry.
-    const auto sane = [](int coordinate) { return qBound(-farthest, coordinate, farthest); };
-    const int top = sane(ini.readInteger(settings::WindowPosSection, keys.top, corner.y()));
-    const int left = sane(ini.readInteger(settings::WindowPosSection, keys.left, corner.x()));
+    const auto sane = [](int stored, int design) {
+        return stored == missing ? design : qBound(-farthest, stored, farthest);
+    };
+    const int top = sane(storedTop, corner.y());
+    const int left = sane(storedLeft, corner.x());
     if (!placesWindowsHere()) {
         window->move(left, top);
         return;
     }
     const QMargins margins = expectedFrameMargins(window);
-    const QRect frame = frameAt(window, QPoint(left, top), margins);
-    window->move(reachablePlace(frame, margins.top(), availableScreens()));
+    QRect frame = frameAt(window, QPoint(left, top), margins);
+    const QList<QRect> screens = availableScreens();
+    // The design place is meant for the first screen; a window without a
+    // place of its own opens where the user works, on the main window's.
+    if (mainWindow && storedTop == missing && storedLeft == missing && !screens.isEmpty()) {
+        const QRect screen = openingScreenArea(mainWindow);
+        if (screen != screens.constFirst())
+            frame.moveTopLeft(movedToScreen(frame, screens.constFirst(), screen));
+    }
+    window->move(reachablePlace(frame, margins.top(), screens));
     if (!window->findChild<QObject *>(FramedPlaceCheck::name(), Qt::FindDirectChildrenOnly))
         new FramedPlaceCheck(window);
 }
@@ -172,14 +219,22 @@ void stepAsideFrom(QWidget *window, const QList<QWidget *> &others)
 {
     if (!placesWindowsHere())
         return;
-    QList<QPoint> taken;
-    for (const QWidget *other : others) {
-        if (other != window && other->isVisible())
-            taken.append(other->pos());
-    }
     const QMargins margins = expectedFrameMargins(window);
     const QRect frame = frameAt(window, window->pos(), margins);
-    window->move(cascadePlace(frame, margins.top(), taken, availableScreens()));
+    window->move(cascadePlace(frame, margins.top(), shownPlaces(others, window), availableScreens()));
+    QObject *check = window->findChild<QObject *>(FramedPlaceCheck::name(), Qt::FindDirectChildrenOnly);
+    if (auto *framedCheck = dynamic_cast<FramedPlaceCheck *>(check))
+        framedCheck->setOthers(others);
+}
+
+QRect openingScreenArea(const QWidget *mainWindow)
+{
+    while (mainWindow && mainWindow->parentWidget())
+        mainWindow = mainWindow->parentWidget();
+    // A window not shown yet has no frame: the corner it was moved to and
+    // its size tell where it will stand.
+    const QRect frame = mainWindow ? QRect(mainWindow->pos(), mainWindow->frameGeometry().size()) : QRect();
+    return openingScreen(frame, QCursor::pos(), availableScreens());
 }
 
 } // namespace ui

@@ -17,6 +17,7 @@
 // the stored places are left alone there.
 
 #include <QList>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -34,15 +35,23 @@ struct PositionKeys
 };
 
 // Moves the window to the stored position; an entry that is missing or not
-// a number keeps the present coordinate. Called before the window is first
-// shown.
-void readWindowPosition(QWidget *window, const settings::IniFile &ini, const PositionKeys &keys);
+// a number keeps the present coordinate. With no place stored at all and a
+// mainWindow given, the window's design place is taken on the main window's
+// screen. Called before the window is first shown.
+void readWindowPosition(QWidget *window, const settings::IniFile &ini, const PositionKeys &keys,
+                        const QWidget *mainWindow = nullptr);
 void writeWindowPosition(const QWidget *window, settings::IniFile &ini, const PositionKeys &keys);
 
 // Moves a window about to open off the places of the shown windows in
 // others (one title bar lower and to the right, staying on its screen), so
-// that it does not hide one of them exactly. Called after
-// readWindowPosition().
+// that it does not hide one of them exactly; once the window manager has
+// framed it, a place that its real frame makes unreachable is fitted onto
+// a screen and stepped aside again. Called after readWindowPosition().
 void stepAsideFrom(QWidget *window, const QList<QWidget *> &others);
+
+// The available area of the screen where a window without a place of its
+// own opens: that of mainWindow (the top-level window it belongs to), or
+// the one under the mouse pointer when there is none.
+QRect openingScreenArea(const QWidget *mainWindow);
 
 } // namespace ui

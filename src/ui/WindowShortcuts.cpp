@@ -15,6 +15,9 @@ bool windowActionUses(const QWidget *window, const QKeySequence &keys)
 {
     const QList<QAction *> actions = window->findChildren<QAction *>();
     for (const QAction *action : actions) {
+        // A shortcut of one control (the log's Del) leaves the key to the others.
+        if (action->shortcutContext() == Qt::WidgetShortcut)
+            continue;
         if (action->isEnabled() && action->shortcuts().contains(keys))
             return true;
     }

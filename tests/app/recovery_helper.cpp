@@ -2,6 +2,7 @@
 // The program as start-up makes it (main window, coil windows, their ends),
 // driven from within for the recovery tests. Arguments:
 //   --locks DIR     its single-instance locks in a folder of the test's own
+//   --recovery DIR  its recovery files in a folder of the test's own
 //   --log FILE      "work" opens this file into the coil window first
 //   --mode work     opens a coil window, calculates, reports "ready|..." and
 //                   waits to be stopped; "work-typed" also types a note
@@ -9,12 +10,15 @@
 //   --mode recover  answers the questions with their defaults, reports the
 //                   coil windows that start-up opened and ends
 // Lines on stdout:
-//   "message|<caption>|<text>"                 a message box, default answer
+//   "message|<caption>|<text>"                 a message box, default answer,
+//                                              after "splash|<0/1>": the splash on screen
 //   "ready|<text, base64>|<file name>"         "work" is done
 //   "window|<text, base64>|<file name>|<0/1>"  a coil window and its modified flag
 //   "done"                                     "recover" is done
 #include "app/MainWindowFactory.h"
+#include "app/Splash.h"
 #include "app/Startup.h"
+#include "coil/LogRecovery.h"
 #include "coil/window/Kontura.h"
 #include "coil/window/PictureTabWidget.h"
 #include "coil/window/ResultsLog.h"
@@ -61,12 +65,25 @@ void reportWindows(TfmMain *mainWindow)
     QCoreApplication::exit(0);
 }
 
+// Tells, before each message, whether the splash is still on screen.
+class SplashReportingDialogs : public ReportingDialogs
+{
+public:
+    app::Startup *startup = nullptr;
+    ui::Answer message(QWidget *parent, const ui::MessageRequest &request) override
+    {
+        const TfmSplash *splash = startup ? startup->splash() : nullptr;
+        report(QStringLiteral("splash|%1").arg(splash && splash->isVisible() ? 1 : 0));
+        return ReportingDialogs::message(parent, request);
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    ReportingDialogs dialogs;
+    SplashReportingDialogs dialogs;
     app::StartupSettings settings = app::StartupSettings::forProgram();
     QString mode;
     QString logFile;
@@ -74,6 +91,8 @@ int main(int argc, char *argv[])
     for (qsizetype i = 1; i + 1 < arguments.size(); i += 2) {
         if (arguments.at(i) == QLatin1String("--locks"))
             settings.lockDirectory = arguments.at(i + 1);
+        else if (arguments.at(i) == QLatin1String("--recovery"))
+            coil::setRecoveryFolderForTesting(arguments.at(i + 1));
         else if (arguments.at(i) == QLatin1String("--mode"))
             mode = arguments.at(i + 1);
         else if (arguments.at(i) == QLatin1String("--log"))
@@ -95,5 +114,6 @@ int main(int argc, char *argv[])
         }, Qt::SingleShotConnection);
         return mainWindow;
     }, settings);
+    dialogs.startup = &startup;
     return startup.run();
 }

@@ -4,7 +4,7 @@
 
 #include "app/About.h"
 #include "app/Credits.h"
-#include "pictures/InkHalo.h"
+#include "pictures/PaletteInk.h"
 #include "ui/LinkLabel.h"
 #include "support/FakeDialogs.h"
 

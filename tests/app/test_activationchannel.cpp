@@ -3,6 +3,7 @@
 #include "app/InstanceGuard.h"
 #include "support/TestData.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -22,6 +23,9 @@ private slots:
         QFETCH(bool, leftoverFile);
         QTemporaryDir dir;
         const QString name = app::activationServerName(QStringLiteral("Bandimor v1.7"), dir.path());
+        // Windows names a pipe, which goes with the process that made it.
+        if (leftoverFile && QDir::isRelativePath(name))
+            QSKIP("the channel is no file here");
         if (leftoverFile) {
             QFile stale(name);
             QVERIFY(stale.open(QIODevice::WriteOnly));

@@ -18,6 +18,7 @@
 #include "support/FileHelpers.h"
 #include "ui/SpinEdit.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,7 +63,7 @@ private slots:
         coil::resetCalculationState();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
-        qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath(QStringLiteral("state"))));
+        coil::setRecoveryFolderForTesting(dir->filePath(QStringLiteral("state/bandimor/recovery")));
         fake = std::make_unique<FakeDialogs>();
         coilWindows.clear();
     }
@@ -82,7 +83,8 @@ private slots:
         QTest::newRow("Cancel at the second keeps both")
             << QList<Answer>{Answer::No, Answer::Cancel} << 2 << false;
         QTest::newRow("Cancel at the first asks no more") << QList<Answer>{Answer::Cancel} << 1 << false;
-        // No is the default: Enter at each question ends the program.
+        // Yes is the default: Enter at each question saves (here the save
+        // dialog is cancelled, and the program ends all the same).
         QTest::newRow("default answers") << QList<Answer>{} << 2 << true;
     }
     void closeAsksEachUnsavedLog()
@@ -101,12 +103,12 @@ private slots:
                  QStringList(questions, QStringLiteral("Сохранить изменения в Безымянный ?")));
         for (const ui::MessageRequest &message : fake->messages) {
             QCOMPARE(message.buttons, ui::Buttons::YesNoCancel);
-            QCOMPARE(message.defaultButton, Answer::No);
+            QCOMPARE(message.defaultButton, Answer::Yes);
         }
         QCOMPARE(mainWindow->isVisible(), !ends);
         QCOMPARE(QFile::exists(settingsPath()), ends);
-        // The coil windows' own settings are not written on this road.
-        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("coil.ini"))));
+        // The coil windows' settings are written by the end, not before.
+        QCOMPARE(QFile::exists(dir->filePath(QStringLiteral("coil.ini"))), ends);
         for (int i = 0; i < 2; ++i) {
             QVERIFY(coilWindows[i]);
             QCOMPARE(coilWindows[i]->isVisible(), !ends);
@@ -115,6 +117,29 @@ private slots:
         }
         // Answered logs leave no recovery file; kept ones keep theirs.
         QCOMPARE(records().size(), ends ? 0 : 2);
+    }
+
+    // F12 writes the settings of the coil window used last, as its own
+    // close would: its tab and its log's font.
+    void endKeepsTheLastUsedCoilSettings()
+    {
+        open(0, 2);
+        coilWindows[0]->PageControl1->setCurrentIndex(2);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSize(15);
+        coilWindows[0]->RichEdit1->setLogFont(font);
+        coilWindows[0]->RichEdit1->setModified(false);
+        coilWindows[1]->PageControl1->setCurrentIndex(1);
+        QEvent activation(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(coilWindows[0], &activation);
+
+        mainWindow->findChild<QAction *>(QStringLiteral("N6"))->trigger(); // "Вы&ход", F12
+
+        QVERIFY(!mainWindow->isVisible());
+        const QByteArray ini = contentOf(dir->filePath(QStringLiteral("coil.ini")));
+        QVERIFY2(ini.contains("Page_control=2"), ini.constData());
+        QVERIFY2(ini.contains("EditorFontName=DejaVu Sans"), ini.constData());
+        QVERIFY2(ini.contains("EditorFontSize=15"), ini.constData());
     }
 
     void yesSavesBeforeTheEnd()
@@ -201,6 +226,7 @@ private slots:
         QCOMPARE(questionTexts().size(), answers.size());
         QCOMPARE(records().size(), recordsLeft);
         QCOMPARE(QFile::exists(settingsPath()), goesOn);
+        QCOMPARE(QFile::exists(dir->filePath(QStringLiteral("coil.ini"))), goesOn);
         if (!mayAsk)
             QCOMPARE(coil::RecoveryFolder::read(coilWindows[1]->recoveryMirror()->recordPath()).rtf, typed);
 

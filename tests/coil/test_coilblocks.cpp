@@ -21,6 +21,18 @@ namespace {
 const QString Header = QStringLiteral("         * * * * * Опыт № %1 * * * * *");
 const QString Inputs = QStringLiteral("{ ИCХОДНЫЕ ДАННЫЕ }"); // Latin C
 const QString Results = QStringLiteral("{ РЕЗУЛЬТАТ РАСЧЁТА }");
+const QString Help = QStringLiteral(" (см. «Точность формул» в справке)");
+
+// The notes on a single-layer winding whose typed length is not n*d/10.
+QString spaced(const char *length, const char *sheet)
+{
+    return QStringLiteral("Намотка не виток к витку: при длине %1 см по формуле токового слоя (Нагаока) L = %2 мкГн")
+        .arg(QLatin1String(length), QLatin1String(sheet));
+}
+QString overfull(const char *closeWound)
+{
+    return QStringLiteral("Витки не умещаются в длину намотки: вплотную они займут %1 см").arg(QLatin1String(closeWound));
+}
 
 // Caption and unit label texts of each calculation, as the window shows them.
 QList<QPair<QString, QString>> labelsOf(const QString &calculation)
@@ -127,15 +139,20 @@ void TestCoilBlocks::blocks_data()
     addInBothLocales("tab 1 single-layer example", "single-layer", {"2", "1", "20", "0.5"}, 0, 1,
                      {"", Header.arg(1), "//", Inputs, "Тип намотки : однослойная",
                       "Длина намотки : 2 см", "Диаметр намотки: 1 см", "Кол-во витков: 20 шт.",
-                      "Диаметр провода: 0,5 мм", "", Results, "Индуктивность = 2,759 мкГн", ""});
+                      "Диаметр провода: 0,5 мм", "", Results, "Индуктивность = 2,759 мкГн",
+                      "Намотка не виток к витку: при длине 2 см по формуле токового слоя (Нагаока) L = 1,615 мкГн",
+                      ""});
     addInBothLocales("tab 1 multi-layer, grouped result", "multi-layer", {"1", "10", "1000", "1"}, 13, 2,
                      {"", Header.arg(2), "//", Inputs, "Тип намотки : многослойная",
                       "Ширина намотки: 1 см", "Диаметр каркаса: 10 см", "Кол-во витков: 1000 шт.",
-                      "Толщина намотки: 1 см", "", Results, "Индуктивность = 186_153,846 мкГн", ""});
+                      "Толщина намотки: 1 см", "", Results, "Индуктивность = 186_153,846 мкГн",
+                      "Ошибка формулы больше 3 %: +3,8 % при B/D = 0,1 и C/D = 0,1" + Help, ""});
     addInBothLocales("value typed beyond the box's decimals", "single-layer", {"2", "1.2345", "20", "0.5"}, 0, 1,
                      {"", Header.arg(1), "//", Inputs, "Тип намотки : однослойная",
                       "Длина намотки : 2 см", "Диаметр намотки: 1,2345 см", "Кол-во витков: 20 шт.",
-                      "Диаметр провода: 0,5 мм", "", Results, "Индуктивность = 3,919 мкГн", ""});
+                      "Диаметр провода: 0,5 мм", "", Results, "Индуктивность = 3,919 мкГн",
+                      "Намотка не виток к витку: при длине 2 см по формуле токового слоя (Нагаока) L = 2,357 мкГн",
+                      ""});
     addInBothLocales("new window, all inputs 0", "single-layer", {"0", "0", "0", "0"}, 0, 1,
                      {"", Header.arg(1), "//", Inputs, "Тип намотки : однослойная",
                       "Длина намотки : 0 см", "Диаметр намотки: 0 см", "Кол-во витков: 0 шт.",
@@ -192,11 +209,24 @@ void TestCoilBlocks::resultLines_data()
         addInBothLocales(name, calculation, inputs, 1, 1, expected);
     };
 
-    add("single-layer, l exactly D/2", "single-layer", {"0.5", "1", "20", "0.5"}, {"Индуктивность = 2,759 мкГн"});
-    add("single-layer, l below D/2", "single-layer", {"0.4", "1", "20", "0.5"}, {"Индуктивность = 2,667 мкГн"});
+    add("single-layer, l exactly D/2", "single-layer", {"0.5", "1", "20", "0.5"},
+        {"Индуктивность = 2,759 мкГн", spaced("0,5", "4,149"), overfull("1")});
+    add("single-layer, l below D/2", "single-layer", {"0.4", "1", "20", "0.5"},
+        {"Индуктивность = 2,667 мкГн", spaced("0,4", "4,657"), overfull("1")});
+    // The winding's real length: 20 turns of 0,5 mm side by side take 1 cm.
+    add("single-layer, close-wound", "single-layer", {"1", "1", "20", "0.5"}, {"Индуктивность = 2,759 мкГн"});
+    add("single-layer, within a tenth of close-wound", "single-layer", {"1.05", "1", "20", "0.5"},
+        {"Индуктивность = 2,759 мкГн"});
+    add("single-layer, spaced", "single-layer", {"10", "1", "20", "0.5"},
+        {"Индуктивность = 2,759 мкГн", spaced("10", "0,379")});
+    add("single-layer, no length typed", "single-layer", {"0", "1", "20", "0.5"},
+        {"Индуктивность = 2,667 мкГн", overfull("1")});
+    add("single-layer, overfull by a product of decimals", "single-layer", {"0.9", "1", "33", "0.31"},
+        {"Индуктивность = 7,393 мкГн", spaced("0,9", "7,942"), overfull("1,023")});
     add("single-layer, D = 0, n and d above 0", "single-layer", {"2", "0", "20", "0.5"}, {"Индуктивность = 0,000 мкГн"});
     add("single-layer, more digits than precision", "single-layer", {"100", "100", "100000", "0"},
-        {"Индуктивность = 2,222222222E010 мкГн"});
+        {"Индуктивность = 2,222222222E010 мкГн", spaced("100", "6_794_458_795,000"),
+         "Ошибка формулы больше 3 %: -18,0 % при l/D = 0,05" + Help});
     add("single-layer, D = 0 and n = 0", "single-layer", {"2", "0", "0", "0.5"}, {notL});
     add("single-layer, D = 0 and d = 0", "single-layer", {"2", "0", "20", "0"}, {notL});
     add("multi-layer, small", "multi-layer", {"1", "1", "100", "0.5"}, {"Индуктивность = 97,297 мкГн"});
@@ -204,7 +234,8 @@ void TestCoilBlocks::resultLines_data()
     add("turns, l = 2, L = 10", "turns", {"2", "1", "10"},
         {"Число витков = 49,4 шт.", "Диаметр провода с изоляцией = 0,40 мм"});
     add("turns, l = 0", "turns", {"0", "1", "10"},
-        {"Число витков = 21,0 шт.", "Диаметр провода с изоляцией = 0,00 мм"});
+        {"Число витков = 21,0 шт.", "Диаметр провода с изоляцией = 0,00 мм",
+         "Ошибка формулы больше 3 %: -8,5 % при l/D = 0,05" + Help});
     add("turns, five significant digits", "turns", {"100", "0.1", "100"},
         {"Число витков = 10_002,0 шт.", "Диаметр провода с изоляцией = 0,10 мм"});
     add("turns, D = 0", "turns", {"1", "0", "1"}, {notN, notD});
@@ -212,8 +243,10 @@ void TestCoilBlocks::resultLines_data()
     add("straight wire, 1 m", "straight wire", {"100", "1"}, {"Индуктивность = 1,459 мкГн"});
     add("straight wire, 10 m thin", "straight wire", {"1000", "0.1"}, {"Индуктивность = 23,798 мкГн"});
     add("straight wire, 1 cm", "straight wire", {"1", "1"}, {"Индуктивность = 0,005 мкГн"});
-    add("straight wire, logarithm of one", "straight wire", {"0.5", "20"}, {"Индуктивность = -0,001 мкГн"});
-    add("straight wire, negative rounds to zero", "straight wire", {"0.1", "3"}, {"Индуктивность = 0,000 мкГн"});
+    add("straight wire, logarithm of one", "straight wire", {"0.5", "20"},
+        {"Индуктивность = -0,001 мкГн", "Ошибка формулы больше 3 %: -57,4 % при l/d = 1" + Help});
+    add("straight wire, negative rounds to zero", "straight wire", {"0.1", "3"},
+        {"Индуктивность = 0,000 мкГн", "Ошибка формулы больше 3 %: -57,4 % при l/d = 1" + Help});
     add("straight wire, l = 0", "straight wire", {"0", "1"}, {notL});
     add("straight wire, both 0", "straight wire", {"0", "0"}, {notL});
 }

@@ -10,6 +10,7 @@
 #include "coil/window/ResultsLog.h"
 #include "support/FakeDialogs.h"
 #include "support/FileHelpers.h"
+#include "support/SampleLog.h"
 #include "support/TestData.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 using coil::ResultsLog;
 
@@ -62,7 +64,7 @@ QList<QByteArray> pdfStreams(const QByteArray &pdf)
         if (end < 0)
             break;
         streams << qUncompress(sizePrefix + pdf.mid(from, end - from));
-        from = end;
+        from = end + 9;  // past "endstream", whose tail would match again
     }
     return streams;
 }
@@ -75,14 +77,55 @@ bool pdfPageContentHas(const QByteArray &pdf, const QByteArray &commands)
                        [&](const QByteArray &stream) { return stream.contains(commands); });
 }
 
-// The drawing commands of the first page that draws text.
+// The drawing commands of each page that draws text, in page order.
+QList<QByteArray> textPages(const QByteArray &pdf)
+{
+    QList<QByteArray> pages;
+    for (const QByteArray &stream : pdfStreams(pdf)) {
+        if (stream.contains("\nBT\n"))
+            pages << stream;
+    }
+    return pages;
+}
+
 QByteArray firstTextPage(const QByteArray &pdf)
 {
-    for (const QByteArray &stream : pdfStreams(pdf)) {
-        if (stream.contains("BT"))
-            return stream;
+    return textPages(pdf).value(0);
+}
+
+// Where a page's drawing starts, in points from the paper's bottom left
+// corner: the printable area's top left corner, as PDF's upward y axis has it.
+std::optional<QPointF> pageOrigin(const QByteArray &page)
+{
+    static const QRegularExpression origin(QStringLiteral("(\\S+) 0 0 (\\S+) (\\S+) (\\S+) cm"));
+    const QRegularExpressionMatch placed = origin.match(QString::fromLatin1(page));
+    if (!placed.hasMatch())
+        return std::nullopt;
+    return QPointF(placed.captured(3).toDouble(), placed.captured(4).toDouble());
+}
+
+// The first glyphs a page shows, as the font's glyph numbers.
+QStringList firstGlyphs(const QByteArray &page, int count)
+{
+    static const QRegularExpression shown(QStringLiteral("<([0-9A-Fa-f]*)> *Tj"));
+    QStringList glyphs;
+    for (const QRegularExpressionMatch &m : shown.globalMatch(QString::fromLatin1(page))) {
+        glyphs << m.captured(1);
+        if (glyphs.size() == count)
+            break;
     }
-    return {};
+    return glyphs;
+}
+
+// Whether a page's drawing starts 20 mm from the paper's left edge and
+// 10 mm from its top, or less than a point further in.
+bool keepsMargins(QPointF origin, const QRectF &paper)
+{
+    constexpr qreal pointsPerMm = 72.0 / 25.4;
+    const qreal left = origin.x() / pointsPerMm;
+    const qreal top = (paper.height() - origin.y()) / pointsPerMm;
+    const qreal point = 1 / pointsPerMm;
+    return left >= 20 && left < 20 + point && top >= 10 && top < 10 + point;
 }
 
 } // namespace
@@ -162,13 +205,7 @@ private slots:
             log->appendLine(QStringLiteral("unsaved"));
         fake->answers.enqueue(ui::Answer(answer));
 
-        bool wasAborted = false;
-        try {
-            log->AskSaveChanges();
-        } catch (const CommandAborted &) {
-            wasAborted = true;
-        }
-        QCOMPARE(wasAborted, aborted);
+        QCOMPARE(!ui_runs([&] { log->AskSaveChanges(); }), aborted);
         QCOMPARE(fake->messages.size(), 1);
         const ui::MessageRequest &question = fake->messages.at(0);
         QCOMPARE(question.text, QStringLiteral("Сохранить изменения в ")
@@ -176,13 +213,53 @@ private slots:
         QCOMPARE(question.caption, QStringLiteral("Подтверждение"));
         QCOMPARE(question.icon, ui::Icon::Question);
         QCOMPARE(question.buttons, ui::Buttons::YesNoCancel);
-        QCOMPARE(question.defaultButton, ui::Answer::No);
+        // Enter keeps the log.
+        QCOMPARE(question.defaultButton, ui::Answer::Yes);
         QCOMPARE(log->isModified(), stillModified);
         QCOMPARE(fake->saveRequests.size(), saveDialogs);
         if (titled)
             QCOMPARE(contentOf(path).contains("more"), !stillModified);
         else
             QCOMPARE(log->LogFileName(), kUntitled);
+    }
+
+    void emptyingAsksFirstAndCanBeUndone_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("emptied");
+        QTest::newRow("modified, No empties") << true << int(ui::Answer::No) << 1 << true;
+        QTest::newRow("modified, Yes saves, then empties") << true << int(ui::Answer::Yes) << 1 << true;
+        QTest::newRow("modified, Cancel keeps the text") << true << int(ui::Answer::Cancel) << 1 << false;
+        QTest::newRow("saved, asks nothing") << false << int(ui::Answer::Cancel) << 0 << true;
+    }
+    void emptyingAsksFirstAndCanBeUndone()
+    {
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(int, questions);
+        QFETCH(bool, emptied);
+        const QString path = titledModifiedLog();
+        if (!modified)
+            log->saveFile();
+        const QString text = log->toPlainText();
+        fake->answers.enqueue(ui::Answer(answer));
+
+        const bool ran = ui_runs([&] { log->emptyLog(); });
+        QCOMPARE(fake->messages.size(), questions);
+        QCOMPARE(ran, emptied);
+        QCOMPARE(log->toPlainText(), emptied ? QString() : text);
+        QCOMPARE(log->isModified(), !emptied);
+        QCOMPARE(contentOf(path).contains("more"), answer == int(ui::Answer::Yes) || !modified);
+        if (!emptied)
+            return;
+        // "Отменить" takes the emptying back, unsaved; given again, it empties again.
+        log->undoOrRedo();
+        QCOMPARE(log->toPlainText(), text);
+        QVERIFY(log->isModified());
+        log->undoOrRedo();
+        QCOMPARE(log->toPlainText(), QString());
     }
 
     void askSaveChangesUnmodifiedAsksNothing()
@@ -516,14 +593,16 @@ private slots:
         QTest::addColumn<int>("lines");
         QTest::addColumn<bool>("titled");
         QTest::addColumn<bool>("manyPages");
-        QTest::newRow("short untitled log") << 3 << false << false;
-        QTest::newRow("long titled log") << 400 << true << true;
+        QTest::addColumn<QString>("jobName");  // without braces or folders
+        QTest::newRow("short untitled log") << 3 << false << false << kUntitled;
+        QTest::newRow("long titled log") << 400 << true << true << "coil.rtf";
     }
     void print()
     {
         QFETCH(int, lines);
         QFETCH(bool, titled);
         QFETCH(bool, manyPages);
+        QFETCH(QString, jobName);
         log->setCapacity(2147483632);
         for (int i = 0; i < lines; ++i)
             log->appendLine(QStringLiteral("Строка %1").arg(i));
@@ -541,7 +620,7 @@ private slots:
         QCOMPARE(fake->printDialogs, 1);
         const QByteArray bytes = contentOf(pdf);
         QVERIFY(bytes.startsWith("%PDF"));
-        QVERIFY(bytes.contains(pdfTitle(log->LogFileName())));
+        QVERIFY(bytes.contains(pdfTitle(jobName)));
         const int pages = pdfPageCount(bytes);
         QVERIFY2(manyPages ? pages > 1 : pages == 1, qPrintable(QString::number(pages)));
         QVERIFY(!log->isModified());
@@ -609,16 +688,15 @@ private slots:
         const QByteArray bytes = contentOf(pdf);
         QCOMPARE(pdfPageCount(bytes), sheets);
 
-        // The page's drawing starts at the printable area's top left corner
-        // (for a PDF, the paper's), flipped to PDF's upward y axis: no
-        // margins of the program's own.
+        // The page's drawing starts inside the margins: 20 mm from the left
+        // and 10 mm from the top edge of a PDF's paper, which has none of its own.
+        QCOMPARE(printable, QMarginsF());
         const QByteArray page = firstTextPage(bytes);
-        static const QRegularExpression origin(QStringLiteral("(\\S+) 0 0 (\\S+) (\\S+) (\\S+) cm"));
-        const QRegularExpressionMatch placed = origin.match(QString::fromLatin1(page));
-        QVERIFY2(placed.hasMatch(), page.constData());
-        QCOMPARE(placed.captured(3).toDouble(), printable.left());
-        QCOMPARE(placed.captured(4).toDouble(), paper.height() - printable.top());
-        // The first line printed starts at the left edge, its baseline within
+        const std::optional<QPointF> origin = pageOrigin(page);
+        QVERIFY2(origin, page.constData());
+        QVERIFY2(keepsMargins(*origin, paper),
+                 qPrintable(QStringLiteral("%1, %2").arg(origin->x()).arg(origin->y())));
+        // The first line printed starts at the left margin, its baseline within
         // the first line's height of the top. The page shown is moved into
         // place by a translation of its own ("1 0 0 1 x y cm").
         const qsizetype textStart = page.indexOf("BT\n");
@@ -634,6 +712,37 @@ private slots:
         const qreal baseline = -text.captured(2).toDouble() + shifted.y();
         QVERIFY2(baseline > 0 && baseline < 2 * QFontMetricsF(log->logFont()).height(),
                  qPrintable(QString::number(baseline)));
+    }
+
+    // Forty result blocks on paper: every page keeps the margins, and every
+    // page after the first starts with a block's "Опыт №" line: the glyphs of
+    // "         * * * * * Опыт" that the first page's first line shows.
+    void printKeepsMarginsAndWholeBlocks()
+    {
+        log->setCapacity(2147483632);
+        sample::appendBlocks(log->document(), 1, 40);
+        const QString pdf = dir->filePath("blocks.pdf");
+        QRectF paper;
+        fake->acceptPrint = true;
+        fake->preparePrinter = [&](QPrinter *printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setPdfVersion(QPagedPaintDevice::PdfVersion_1_4);
+            paper = printer->pageLayout().fullRect(QPageLayout::Point);
+        };
+        log->printLog();
+
+        const QList<QByteArray> pages = textPages(contentOf(pdf));
+        QVERIFY2(pages.size() > 2, qPrintable(QString::number(pages.size())));
+        const int headerGlyphs = 23;
+        const QStringList header = firstGlyphs(pages.constFirst(), headerGlyphs);
+        QCOMPARE(header.size(), headerGlyphs);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const std::optional<QPointF> origin = pageOrigin(pages.at(i));
+            QVERIFY2(origin, qPrintable(QString::number(i)));
+            QVERIFY2(keepsMargins(*origin, paper), qPrintable(QString::number(i)));
+            QVERIFY2(firstGlyphs(pages.at(i), headerGlyphs) == header, qPrintable(QString::number(i)));
+        }
     }
 
     void printCancelledPrintsNothing()

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 Q_DECLARE_METATYPE(coil::RecoveryRecord)
 
@@ -28,6 +30,7 @@ coil::RecoveryRecord sampleRecord()
     return record;
 }
 
+#ifdef Q_OS_UNIX
 int modeOf(const QString &path)
 {
     struct stat info {};
@@ -35,6 +38,7 @@ int modeOf(const QString &path)
         return -1;
     return int(info.st_mode & 0777);
 }
+#endif
 
 } // namespace
 
@@ -75,26 +79,38 @@ private slots:
 
     void damagedRecordsAreRefused_data()
     {
+        // What is offered of a damaged record: its text as far as it goes.
         QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QByteArray>("readablePart"); // empty: nothing to offer
         const QByteArray whole = coil::encodeRecoveryRecord(sampleRecord());
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("an RTF file") << QByteArray("{\\rtf1 text}");
-        QTest::newRow("cut in the header") << whole.left(40);
-        QTest::newRow("cut in the text") << whole.left(whole.size() - 3);
+        const QByteArray rtf = sampleRecord().rtf;
+        QTest::newRow("empty file") << QByteArray() << QByteArray();
+        QTest::newRow("an RTF file") << QByteArray("{\\rtf1 text}") << QByteArray();
+        QTest::newRow("cut in the header") << whole.left(40) << QByteArray();
+        QTest::newRow("cut in the text") << whole.left(whole.size() - 3) << rtf.left(rtf.size() - 3);
         QByteArray noName = whole;
         noName.replace(noName.indexOf("LogFileName="), 11, "SomeOtherKy");
-        QTest::newRow("no file name") << noName;
+        QTest::newRow("no file name") << noName << rtf;
         QByteArray badCapacity = whole;
         badCapacity.replace("Capacity=65535", "Capacity=6x535");
-        QTest::newRow("capacity not a number") << badCapacity;
+        QTest::newRow("capacity not a number") << badCapacity << rtf;
     }
     void damagedRecordsAreRefused()
     {
         QFETCH(QByteArray, data);
+        QFETCH(QByteArray, readablePart);
         const QString error = errorOf([&] { coil::decodeRecoveryRecord(data); });
-        QVERIFY2(error.startsWith(QStringLiteral("Not a recovery file")), qPrintable(error));
+        QVERIFY2(error.startsWith(QStringLiteral("Не файл восстановления журнала")), qPrintable(error));
+
+        const std::optional<coil::RecoveryRecord> part = coil::readablePartOfRecord(data);
+        QCOMPARE(part ? part->rtf : QByteArray(), readablePart);
+        if (part) {
+            QVERIFY(!part->logFileName.isEmpty());
+            QVERIFY(part->capacity > 0);
+        }
     }
 
+#ifdef Q_OS_UNIX
     void defaultPath_data()
     {
         QTest::addColumn<QByteArray>("stateHome");
@@ -119,6 +135,15 @@ private slots:
         qputenv("XDG_STATE_HOME", saved);
         QCOMPARE(found, path);
     }
+#else
+    void defaultPath()
+    {
+        // The test reads the variable the shell derives the folder from.
+        QCOMPARE(coil::RecoveryFolder::defaultPath(),
+                 QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"))
+                     + QStringLiteral("/bandimor/recovery"));
+    }
+#endif
 
     void folderKeepsRecordsPrivate()
     {
@@ -133,8 +158,10 @@ private slots:
         folder.write(second, sampleRecord());
         putFile(folder.path() + QStringLiteral("/notes.txt"), "not a record");
 
+#ifdef Q_OS_UNIX
         QCOMPARE(modeOf(folder.path()), 0700);
         QCOMPARE(modeOf(first), 0600);
+#endif
         QCOMPARE(folder.recordPaths().size(), 2);
         QVERIFY(folder.recordPaths().contains(first));
         QCOMPARE(coil::RecoveryFolder::read(first).rtf, sampleRecord().rtf);
@@ -145,6 +172,9 @@ private slots:
 
     void folderOpenToOthersIsClosed()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no folder modes: the user's profile is the user's own");
+#else
         QTemporaryDir dir;
         const QString path = dir.filePath("recovery");
         QVERIFY(QDir().mkdir(path));
@@ -152,6 +182,7 @@ private slots:
         const coil::RecoveryFolder folder(path);
         folder.write(folder.newRecordPath(), sampleRecord());
         QCOMPARE(modeOf(path), 0700);
+#endif
     }
 
     void unwritableFolderIsAnError()
@@ -160,7 +191,7 @@ private slots:
         putFile(dir.filePath("state"), "a file where the folder should be");
         const coil::RecoveryFolder folder(dir.filePath("state/bandimor/recovery"));
         const QString error = errorOf([&] { folder.write(folder.newRecordPath(), sampleRecord()); });
-        QVERIFY2(error.startsWith(QStringLiteral("Cannot create folder")), qPrintable(error));
+        QVERIFY2(error.startsWith(QStringLiteral("Не удалось создать папку файлов восстановления")), qPrintable(error));
         QVERIFY(folder.recordPaths().isEmpty());
     }
 
@@ -169,8 +200,27 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("x.recovery");
         putFile(path, "garbage");
-        QVERIFY(!errorOf([&] { coil::RecoveryFolder::read(path); }).isEmpty());
-        QVERIFY(!errorOf([&] { coil::RecoveryFolder::read(dir.filePath("missing.recovery")); }).isEmpty());
+        const QString missing = dir.filePath("missing.recovery");
+        // Russian, and naming the file.
+        QCOMPARE(errorOf([&] { coil::RecoveryFolder::read(path); }),
+                 QStringLiteral("Файл восстановления журнала «%1» повреждён (нет заголовка).").arg(path));
+        QCOMPARE(errorOf([&] { coil::RecoveryFolder::read(missing); }),
+                 QStringLiteral("Не удалось прочитать файл восстановления журнала «%1».").arg(missing));
+    }
+
+    void damagedRecordIsSetAside()
+    {
+        QTemporaryDir dir;
+        const coil::RecoveryFolder folder(dir.path());
+        const QString path = folder.newRecordPath();
+        putFile(path, "garbage");
+        putFile(QString(path).replace(".recovery", ".damaged"), "set aside before");
+
+        const QString aside = coil::RecoveryFolder::setAside(path);
+        QVERIFY(!aside.isEmpty());
+        QVERIFY(folder.recordPaths().isEmpty());
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(contentOf(aside), QByteArray("garbage"));
     }
 };
 

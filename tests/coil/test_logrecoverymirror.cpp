@@ -81,7 +81,7 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         programDir = dir->path() + QLatin1Char('/');
-        qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath(QStringLiteral("state"))));
+        coil::setRecoveryFolderForTesting(dir->filePath(QStringLiteral("state/bandimor/recovery")));
         recoveryPath = coil::RecoveryFolder::defaultPath();
         fake = std::make_unique<FakeDialogs>();
     }
@@ -227,21 +227,23 @@ private slots:
         QVERIFY(second->RichEdit1->lineCount() > 0);
         QCOMPARE(messages().size(), 1);
         QCOMPARE(messages().first().caption, base::applicationTitle());
-        QVERIFY(messages().first().text.startsWith(QStringLiteral("Cannot create folder")));
+        QVERIFY(messages().first().text.startsWith(QStringLiteral("Не удалось создать папку файлов восстановления")));
     }
 
     void logsOfAnEarlierRunAreOffered_data()
     {
         QTest::addColumn<Answer>("answer");
-        QTest::addColumn<bool>("damaged");  // a third record that cannot be read
-        QTest::newRow("Yes") << Answer::Yes << false;
-        QTest::newRow("No deletes them") << Answer::No << false;
-        QTest::newRow("Yes, one damaged") << Answer::Yes << true;
+        QTest::addColumn<int>("damage");  // of a third record: 0 none, 1 nothing readable, 2 cut short
+        QTest::newRow("Yes") << Answer::Yes << 0;
+        QTest::newRow("No deletes them") << Answer::No << 0;
+        QTest::newRow("Yes, one beyond reading") << Answer::Yes << 1;
+        QTest::newRow("Yes, one cut short: its readable part") << Answer::Yes << 2;
     }
     void logsOfAnEarlierRunAreOffered()
     {
         QFETCH(Answer, answer);
-        QFETCH(bool, damaged);
+        QFETCH(int, damage);
+        const bool damaged = damage != 0;
         // An earlier run: two windows with results, one of them from a file.
         QStringList texts;
         {
@@ -254,13 +256,18 @@ private slots:
             second->RichEdit1->setLogFont(QFont(QStringLiteral("DejaVu Serif"), 11));
             calculate(*first);
             calculate(*second);
-            texts << first->RichEdit1->toPlainText() << second->RichEdit1->toPlainText();
+            texts << first->RichEdit1->toPlainText().trimmed() << second->RichEdit1->toPlainText().trimmed();
             coil::keepUnsavedLogs(&earlier);
         }
         QString damagedPath;
         if (damaged) {
             damagedPath = coil::RecoveryFolder(recoveryPath).newRecordPath();
-            putFile(damagedPath, "Bandimor recovery 1\ncut short");
+            coil::RecoveryRecord cut;
+            cut.logFileName = dir->filePath(QStringLiteral("cut.rtf"));
+            cut.rtf = QByteArray("{\\rtf1 Cut short log\\par}");
+            cut.capacity = 65535;
+            const QByteArray whole = coil::encodeRecoveryRecord(cut);
+            putFile(damagedPath, damage == 1 ? QByteArray("Bandimor recovery 1\ncut short") : whole.chopped(1));
         }
         QCOMPARE(records().size(), damaged ? 3 : 2);
 
@@ -284,34 +291,46 @@ private slots:
             QVERIFY(records().isEmpty());
             return;
         }
-        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened.size(), damage == 2 ? 3 : 2);
+        if (damage == 2)
+            texts << QStringLiteral("Cut short log");
         QStringList shown;
         for (TfmContura *window : opened) {
-            shown << window->RichEdit1->toPlainText();
+            shown << window->RichEdit1->toPlainText().trimmed();
             QVERIFY(window->RichEdit1->isModified());
             QVERIFY(window->isVisible());
         }
         std::sort(texts.begin(), texts.end());
         std::sort(shown.begin(), shown.end());
         QCOMPARE(shown, texts);
-        TfmContura *fromFile = opened[0]->RichEdit1->LogFileName().endsWith(QStringLiteral("катушки.rtf"))
-                                   ? opened[0] : opened[1];
+        TfmContura *fromFile = *std::find_if(opened.begin(), opened.end(), [](TfmContura *window) {
+            return window->RichEdit1->LogFileName().endsWith(QStringLiteral("катушки.rtf"));
+        });
         QCOMPARE(fromFile->windowTitle(), QStringLiteral("{катушки.rtf} - Bandimor v1.7"));
         QCOMPARE(fromFile->RichEdit1->logFont().family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(fromFile->RichEdit1->capacity(), 2147483632);
-        // The damaged one is reported and kept for another try; the others
-        // now live in the new windows' records.
-        QCOMPARE(messages().size(), damaged ? 2 : 1);
-        QStringList expected = {opened[0]->recoveryMirror()->recordPath(),
-                                opened[1]->recoveryMirror()->recordPath()};
-        if (damaged) {
-            QCOMPARE(messages()[1].icon, ui::Icon::Error);
-            expected << damagedPath;
-        }
+        // The damaged one is reported by its name, in Russian, and set aside
+        // under another name; the others now live in the new windows' records.
+        QStringList expected;
+        for (TfmContura *window : opened)
+            expected << window->recoveryMirror()->recordPath();
         QStringList left = records();
         std::sort(left.begin(), left.end());
         std::sort(expected.begin(), expected.end());
         QCOMPARE(left, expected);
+        // Asked about its readable part (2), and told where it went.
+        QCOMPARE(messages().size(), damage == 2 ? 2 : 1);
+        QStringList aboutDamaged;
+        for (const ui::MessageRequest &message : fake->messages) {
+            if (damaged && message.text.contains(damagedPath))
+                aboutDamaged << message.text;
+        }
+        QCOMPARE(aboutDamaged.size(), damage);
+        if (damaged) {
+            QVERIFY2(aboutDamaged.last().contains(QStringLiteral("повреждён")), qPrintable(aboutDamaged.last()));
+            QCOMPARE(fake->messages.last().icon, ui::Icon::Warning);
+            QVERIFY(QFile::exists(QString(damagedPath).replace(QStringLiteral(".recovery"), QStringLiteral(".damaged"))));
+        }
     }
 
     void nothingToOfferAsksNothing()

@@ -3,7 +3,6 @@
 // example block is calculated again in a real coil window, under a Russian
 // locale, and the log's text must match the page's character for character.
 
-#include "base/CodePages.h"
 #include "coil/CalculationState.h"
 #include "coil/window/InductanceTab.h"
 #include "coil/window/Kontura.h"
@@ -11,6 +10,8 @@
 #include "coil/window/ResultsLog.h"
 #include "coil/window/StraightWireTab.h"
 #include "coil/window/TurnsTab.h"
+#include "coil/LogRecovery.h"
+#include "help/HelpPages.h"
 #include "support/FakeDialogs.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpinEdit.h"
@@ -23,6 +24,9 @@
 
 namespace {
 
+using helppages::decodeReferences;
+using helppages::readPage;
+
 struct Example
 {
     QString page;
@@ -31,45 +35,6 @@ struct Example
     QList<long double> inputs;
     QString text;
 };
-
-// The pages are windows-1251.
-QString readPage(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    QString text;
-    text.reserve(bytes.size());
-    for (const char byte : bytes)
-        text += QChar(base::decodeByte(1251, static_cast<unsigned char>(byte)));
-    return text;
-}
-
-// The text of an element without markup, its character references decoded.
-QString decodeReferences(const QString &html)
-{
-    static const QRegularExpression reference(QStringLiteral("&(#x?[0-9a-fA-F]+|[a-z]+);"));
-    static const QHash<QString, QChar> named = {
-        {QStringLiteral("lt"), QLatin1Char('<')},   {QStringLiteral("gt"), QLatin1Char('>')},
-        {QStringLiteral("amp"), QLatin1Char('&')},  {QStringLiteral("quot"), QLatin1Char('"')},
-        {QStringLiteral("nbsp"), QChar(0x00A0)},
-    };
-    QString text;
-    qsizetype done = 0;
-    for (const QRegularExpressionMatch &match : reference.globalMatch(html)) {
-        text += html.mid(done, match.capturedStart() - done);
-        const QString name = match.captured(1);
-        if (name.startsWith(QLatin1String("#x")))
-            text += QChar(name.mid(2).toUInt(nullptr, 16));
-        else if (name.startsWith(QLatin1Char('#')))
-            text += QChar(name.mid(1).toUInt());
-        else
-            text += named.value(name, QChar::ReplacementCharacter);
-        done = match.capturedEnd();
-    }
-    return text + html.mid(done);
-}
 
 // Every marked example of every page. The element's text is read as HTML
 // reads it: the line break right after the start tag does not count.
@@ -113,7 +78,7 @@ private slots:
     {
         // The coil windows' recovery files go to a folder of the test's own.
         QVERIFY(m_state.isValid());
-        qputenv("XDG_STATE_HOME", QFile::encodeName(m_state.path()));
+        coil::setRecoveryFolderForTesting(m_state.path() + QStringLiteral("/bandimor/recovery"));
     }
 
     void init()

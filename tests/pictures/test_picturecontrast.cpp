@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The coil pictures, the tab pictures and the coil button's picture read on
 // a dark desktop as on a light one. Each is shown as the program shows it
-// (see-through) on a light and on a dark window colour. What stands out
-// against the light window (contrast 4.5 : 1 or more) is the ink; on the dark
-// window nine in ten of those pixels must still stand apart from something
-// beside them: their 3 × 3 neighbourhood holds two pixels 4.5 : 1 apart.
+// (see-through) under a light and under a dark palette. The grey ink of the
+// light rendering (letters, lines, outlines: greys that stand 4.5 : 1 apart
+// from the light window) must, at the same pixel of the dark rendering, be
+// lighter than the dark window by 3 : 1 or more, for 85 % of those pixels.
 #include "pictures/Icons.h"
-#include "pictures/InkHalo.h"
+#include "pictures/PaletteInk.h"
 #include "pictures/PictureFiles.h"
 
 #include <QDir>
@@ -19,8 +19,17 @@
 namespace {
 
 constexpr double readable = 4.5;
+constexpr double distinct = 3.0;
 
 const QColor lightWindow(0xEF, 0xEF, 0xEF);  // the usual light palette
+
+QPalette paletteOf(const QColor &window, const QColor &text)
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    return palette;
+}
 
 // The program makes a bitmap's bottom left colour transparent.
 QImage seeThrough(const QImage &bitmap)
@@ -51,32 +60,33 @@ double contrast(QRgb a, QRgb b)
     return pictures::contrastRatio(QColor(a), QColor(b));
 }
 
-// The share of the light rendering's ink that still stands apart on the
-// dark window; the number of ink pixels in inkPixels. The bitmaps are the
-// same files on both windows; the icons are made under each palette.
+bool isGrey(QRgb pixel)
+{
+    const int high = qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel)));
+    const int low = qMin(qRed(pixel), qMin(qGreen(pixel), qBlue(pixel)));
+    return high - low <= 24;
+}
+
+// The share of the light rendering's grey ink that the dark rendering draws
+// lighter than its window and distinct from it; the number of ink pixels in
+// inkPixels.
 double keptOnDark(const QImage &lightPicture, const QImage &darkPicture, const QColor &darkWindow,
                   int *inkPixels)
 {
     const QImage light = shownOn(lightPicture, lightWindow);
     const QImage dark = shownOn(darkPicture, darkWindow);
+    const double windowLightness = contrast(darkWindow.rgb(), qRgb(0, 0, 0));
     int ink = 0;
     int kept = 0;
     for (int y = 0; y < light.height(); ++y) {
         for (int x = 0; x < light.width(); ++x) {
-            if (contrast(light.pixel(x, y), lightWindow.rgb()) < readable)
+            const QRgb pixel = light.pixel(x, y);
+            if (!isGrey(pixel) || contrast(pixel, lightWindow.rgb()) < readable)
                 continue;
             ++ink;
-            // The most distant pair is the lightest and the darkest pixel.
-            double lightest = 0.0;
-            double darkest = 100.0;
-            for (int ny = qMax(0, y - 1); ny <= qMin(dark.height() - 1, y + 1); ++ny) {
-                for (int nx = qMax(0, x - 1); nx <= qMin(dark.width() - 1, x + 1); ++nx) {
-                    const double lightness = contrast(dark.pixel(nx, ny), qRgb(0, 0, 0));
-                    lightest = qMax(lightest, lightness);
-                    darkest = qMin(darkest, lightness);
-                }
-            }
-            if (lightest / darkest >= readable)
+            const QRgb shown = dark.pixel(x, y);
+            if (contrast(shown, qRgb(0, 0, 0)) > windowLightness
+                && contrast(shown, darkWindow.rgb()) >= distinct)
                 ++kept;
         }
     }
@@ -89,12 +99,10 @@ QImage bitmap(const QString &name)
     return pictures::readBitmap(QDir(QStringLiteral(BANDIMOR_BIN_DIR)).filePath(QStringLiteral("Images/") + name));
 }
 
-// The icon as the program makes it under a palette with that window colour.
-QImage iconShown(pictures::IconId id, int size, const QColor &window)
+// The icon as the program makes it under that palette.
+QImage iconShown(pictures::IconId id, int size, const QPalette &palette)
 {
     const QPalette before = QGuiApplication::palette();
-    QPalette palette = before;
-    palette.setColor(QPalette::Window, window);
     QGuiApplication::setPalette(palette);
     const QImage image = pictures::icon(id).pixmap(size).toImage();
     QGuiApplication::setPalette(before);
@@ -134,9 +142,12 @@ private slots:
         QTest::addColumn<QImage>("darkPicture");
         QTest::addColumn<QColor>("darkWindow");
 
-        // A dark grey palette and a near-black one.
-        const QList<std::pair<const char *, QColor>> darkWindows{
-            {"dark grey", QColor(0x35, 0x35, 0x35)}, {"near black", QColor(0x1E, 0x1E, 0x1E)}};
+        // A dark grey palette with light grey text (as qt6ct's "darker"), and
+        // a near-black one with white text.
+        const QList<std::pair<const char *, QPalette>> darkPalettes{
+            {"dark grey", paletteOf(QColor(0x35, 0x35, 0x35), QColor(0xD3, 0xD0, 0xC8))},
+            {"near black", paletteOf(QColor(0x1E, 0x1E, 0x1E), QColor(Qt::white))}};
+        const QPalette lightPalette = paletteOf(lightWindow, QColor(Qt::black));
         const QStringList bitmaps{QStringLiteral("odinSloy.bmp"), QStringLiteral("dvaSloya.bmp"),
                                   QStringLiteral("vitki.bmp"), QStringLiteral("odinProv.bmp")};
         const QList<std::tuple<const char *, pictures::IconId, int>> icons{
@@ -146,16 +157,28 @@ private slots:
             {"coil button", pictures::IconId::Coil, 16},
             {"coil menu entry", pictures::IconId::Coil, 24},
         };
-        for (const auto &[windowName, window] : darkWindows) {
+        for (const auto &[paletteName, palette] : darkPalettes) {
+            const QColor window = palette.color(QPalette::Window);
             for (const QString &name : bitmaps) {
-                const QImage picture = seeThrough(bitmap(name));
-                QTest::addRow("%s on %s", qPrintable(name), windowName) << picture << picture << window;
+                // The file as the coil window shows it under each palette.
+                const QImage file = bitmap(name);
+                QTest::addRow("%s on %s", qPrintable(name), paletteName)
+                    << seeThrough(pictures::inPaletteInk(file, lightPalette))
+                    << seeThrough(pictures::inPaletteInk(file, palette)) << window;
             }
             for (const auto &[name, id, size] : icons) {
-                QTest::addRow("%s on %s", name, windowName)
-                    << iconShown(id, size, lightWindow) << iconShown(id, size, window) << window;
+                QTest::addRow("%s on %s", name, paletteName)
+                    << iconShown(id, size, lightPalette) << iconShown(id, size, palette) << window;
             }
         }
+    }
+
+    // Under a light palette the pictures are shown as drawn.
+    void lightPaletteKeepsPictures()
+    {
+        const QImage file = bitmap(QStringLiteral("odinSloy.bmp"));
+        QVERIFY(!file.isNull());
+        QCOMPARE(pictures::inPaletteInk(file, paletteOf(lightWindow, QColor(Qt::black))), file);
     }
 
     void readsOnDarkWindows()
@@ -168,7 +191,7 @@ private slots:
         const double kept = keptOnDark(lightPicture, darkPicture, darkWindow, &ink);
         qInfo("%d ink pixels, %.1f %% kept", ink, kept * 100);
         QVERIFY2(ink >= 5, "no ink to read");
-        QVERIFY2(kept >= 0.9, qPrintable(QStringLiteral("%1 % kept").arg(kept * 100, 0, 'f', 1)));
+        QVERIFY2(kept >= 0.85, qPrintable(QStringLiteral("%1 % kept").arg(kept * 100, 0, 'f', 1)));
     }
 };
 

@@ -3,8 +3,10 @@
 
 #include "pictures/Icons.h"
 #include "pictures/PictureFiles.h"
+#include "pictures/WindowsIcon.h"
 
 #include <QFile>
+#include <QBuffer>
 #include <QImageReader>
 #include <QSet>
 #include <QTemporaryDir>
@@ -37,6 +39,7 @@ private slots:
     void icons_data();
     void icons();
     void desktopIcons();
+    void windowsIcon();
     void helpPictures_data();
     void helpPictures();
 };
@@ -180,6 +183,28 @@ void TestPictures::desktopIcons()
         QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
         QVERIFY(distinctColours(image) > 2);
     }
+}
+
+// The Windows icon file holds every side, each read back as the same
+// drawing as the desktop's icon of that side.
+void TestPictures::windowsIcon()
+{
+    QByteArray file = pictures::windowsIconFile();
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    QCOMPARE(reader.imageCount(), int(pictures::windowsIconSizes().size()));
+    QList<int> sides;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage image = reader.read();
+        QCOMPARE(image.width(), image.height());
+        QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+                 pictures::iconImage(pictures::IconId::Application, image.width())
+                     .convertToFormat(QImage::Format_ARGB32));
+        sides.append(image.width());
+    }
+    QCOMPARE(sides, pictures::windowsIconSizes());
 }
 
 // The help pages show the coil drawings of the tabs, pixel for pixel at

@@ -119,6 +119,7 @@ void TestColourDecoding::decodes_data()
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("nominal");
     QTest::addColumn<QString>("tolerance");
+    QTest::addColumn<bool>("toleranceShown");
 
     const QChar comma(u','), point(u'.');
     const auto first = [](const char *c) { return colourIndex(BandList::FirstDigit, c); };
@@ -127,58 +128,62 @@ void TestColourDecoding::decodes_data()
     const auto tol = [](const char *c) { return colourIndex(BandList::Tolerance, c); };
     const int gold = tol("золотистый");
 
-    QTest::newRow("design state, four bands") << designBands() << false << comma << "12  КОм" << "  ± 5%";
-    QTest::newRow("design state, five bands") << designBands() << true << comma << "120  КОм" << "  ± 5%";
-    QTest::newRow("three bands read the hidden blue tolerance")
-        << BandIndices{0, 2, 0, 5, tol("голубой")} << false << comma << "12  КОм" << "  ± 0,25%";
+    QTest::newRow("design state, four bands") << designBands() << false << comma << "12  КОм" << "  ± 5%" << true;
+    QTest::newRow("design state, five bands") << designBands() << true << comma << "120  КОм" << "  ± 5%" << true;
+    QTest::newRow("three bands: no tolerance band is ± 20 %, not the hidden blue")
+        << BandIndices{0, 2, 0, 5, tol("голубой")} << false << comma << "12  КОм" << "  ± 20%" << false;
+    QTest::newRow("three bands, whatever the hidden list holds")
+        << BandIndices{0, 2, 0, 5, tol("серый")} << false << point << "12  КОм" << "  ± 20%" << false;
+    QTest::newRow("four bands read the blue band") << BandIndices{0, 2, 0, 5, tol("голубой")} << false << comma
+                                                   << "12  КОм" << "  ± 0,25%" << true;
     QTest::newRow("hidden third digit is ignored")
-        << BandIndices{0, 2, digit("белый"), 5, gold} << false << comma << "12  КОм" << "  ± 5%";
+        << BandIndices{0, 2, digit("белый"), 5, gold} << false << comma << "12  КОм" << "  ± 5%" << true;
     QTest::newRow("smallest, four bands")
         << BandIndices{first("коричневый"), digit("чёрный"), 0, mult("серебристый"), gold}
-        << false << comma << "0,1  Ом" << "  ± 5%";
+        << false << comma << "0,1  Ом" << "  ± 5%" << true;
     QTest::newRow("smallest, five bands")
         << BandIndices{first("коричневый"), digit("чёрный"), digit("чёрный"), mult("серебристый"), gold}
-        << true << comma << "1  Ом" << "  ± 5%";
+        << true << comma << "1  Ом" << "  ± 5%" << true;
     QTest::newRow("longest number")
         << BandIndices{first("белый"), digit("белый"), digit("белый"), mult("коричневый"), gold}
-        << true << comma << "9990  Ом" << "  ± 5%";
+        << true << comma << "9990  Ом" << "  ± 5%" << true;
     QTest::newRow("largest resistance, five bands")
         << BandIndices{first("белый"), digit("белый"), digit("белый"), mult("белый"), gold}
-        << true << comma << "999  ГОм" << "  ± 5%";
+        << true << comma << "999  ГОм" << "  ± 5%" << true;
     QTest::newRow("largest resistance, four bands")
         << BandIndices{first("белый"), digit("белый"), 0, mult("белый"), gold}
-        << false << comma << "99  ГОм" << "  ± 5%";
+        << false << comma << "99  ГОм" << "  ± 5%" << true;
     QTest::newRow("unit follows the band, not the value")
         << BandIndices{first("белый"), digit("белый"), 0, mult("жёлтый"), gold}
-        << false << comma << "990  КОм" << "  ± 5%";
+        << false << comma << "990  КОм" << "  ± 5%" << true;
     QTest::newRow("4.7 kiloohms, comma")
         << BandIndices{first("жёлтый"), digit("фиолетовый"), 0, mult("красный"), gold}
-        << false << comma << "4,7  КОм" << "  ± 5%";
+        << false << comma << "4,7  КОм" << "  ± 5%" << true;
     QTest::newRow("4.7 kiloohms, point")
         << BandIndices{first("жёлтый"), digit("фиолетовый"), 0, mult("красный"), gold}
-        << false << point << "4.7  КОм" << "  ± 5%";
+        << false << point << "4.7  КОм" << "  ± 5%" << true;
     QTest::newRow("tolerance grey") << BandIndices{0, 2, 0, 5, tol("серый")} << false << comma
-                                    << "12  КОм" << "  ± 0,05%";
+                                    << "12  КОм" << "  ± 0,05%" << true;
     QTest::newRow("tolerance grey, point") << BandIndices{0, 2, 0, 5, tol("серый")} << false << point
-                                           << "12  КОм" << "  ± 0.05%";
+                                           << "12  КОм" << "  ± 0.05%" << true;
     QTest::newRow("tolerance green") << BandIndices{0, 2, 0, 5, tol("зелёный")} << false << comma
-                                     << "12  КОм" << "  ± 0,5%";
+                                     << "12  КОм" << "  ± 0,5%" << true;
     QTest::newRow("tolerance silver") << BandIndices{0, 2, 0, 5, tol("серебристый")} << false << comma
-                                      << "12  КОм" << "  ± 10%";
+                                      << "12  КОм" << "  ± 10%" << true;
     QTest::newRow("first digit without selection counts as 0")
-        << BandIndices{-1, 0, 0, mult("золотистый"), gold} << false << comma << "0  Ом" << "  ± 5%";
+        << BandIndices{-1, 0, 0, mult("золотистый"), gold} << false << comma << "0  Ом" << "  ± 5%" << true;
     QTest::newRow("encoded zero in kiloohms")
-        << BandIndices{-1, 0, 0, mult("красный"), gold} << false << comma << "0  КОм" << "  ± 5%";
+        << BandIndices{-1, 0, 0, mult("красный"), gold} << false << comma << "0  КОм" << "  ± 5%" << true;
     QTest::newRow("second digit without selection counts as 0")
-        << BandIndices{first("жёлтый"), -1, 0, mult("чёрный"), gold} << false << comma << "40  Ом" << "  ± 5%";
+        << BandIndices{first("жёлтый"), -1, 0, mult("чёрный"), gold} << false << comma << "40  Ом" << "  ± 5%" << true;
     QTest::newRow("multiplier without selection")
-        << BandIndices{0, 2, 0, -1, gold} << false << comma << "0  " << "  ± 5%";
+        << BandIndices{0, 2, 0, -1, gold} << false << comma << "0  " << "  ± 5%" << true;
     QTest::newRow("multiplier past the table")
-        << BandIndices{0, 2, 0, 12, gold} << false << comma << "0  " << "  ± 5%";
+        << BandIndices{0, 2, 0, 12, gold} << false << comma << "0  " << "  ± 5%" << true;
     QTest::newRow("tolerance without selection")
-        << BandIndices{0, 2, 0, 5, -1} << false << comma << "12  КОм" << "  ± 0%";
+        << BandIndices{0, 2, 0, 5, -1} << false << comma << "12  КОм" << "  ± 0%" << true;
     QTest::newRow("tolerance past the table")
-        << BandIndices{0, 2, 0, 5, 8} << false << comma << "12  КОм" << "  ± 0%";
+        << BandIndices{0, 2, 0, 5, 8} << false << comma << "12  КОм" << "  ± 0%" << true;
 }
 
 void TestColourDecoding::decodes()
@@ -188,8 +193,9 @@ void TestColourDecoding::decodes()
     QFETCH(QChar, separator);
     QFETCH(QString, nominal);
     QFETCH(QString, tolerance);
+    QFETCH(bool, toleranceShown);
 
-    const DecodedBands decoded = decodeBands(bands, thirdShown, separator);
+    const DecodedBands decoded = decodeBands(bands, thirdShown, toleranceShown, separator);
     QCOMPARE(decoded.nominal, nominal);
     QCOMPARE(decoded.tolerance, tolerance);
 }
@@ -251,7 +257,7 @@ void TestColourDecoding::everyBandStateDecodesToItsValue()
                             const BandIndices bands{a, b, c, m, 1};
                             const QString expected = textOfThousandths(thousandths, separator)
                                                      + QStringLiteral("  ") + QString::fromUtf8(e.unit);
-                            const QString actual = decodeBands(bands, fiveBands, separator).nominal;
+                            const QString actual = decodeBands(bands, fiveBands, true, separator).nominal;
                             if (actual != expected) {
                                 QFAIL(qPrintable(QStringLiteral("bands %1 %2 %3 %4: got \"%5\", expected \"%6\"")
                                                      .arg(a).arg(b).arg(c).arg(m).arg(actual, expected)));

@@ -33,7 +33,7 @@ QString decodedNominal(const EncodedBands &bands, QChar separator)
 {
     const BandIndices indices{bands.firstDigit, bands.secondDigit, bands.setsThirdDigit ? bands.thirdDigit : 0,
                               bands.multiplier, 1};
-    return decodeBands(indices, bands.setsThirdDigit, separator).nominal;
+    return decodeBands(indices, bands.setsThirdDigit, true, separator).nominal;
 }
 
 long long powerOfTen(int exponent)
@@ -91,6 +91,8 @@ class TestColourEncoding : public QObject
 private slots:
     void encodes_data();
     void encodes();
+    void encodesFractions_data();
+    void encodesFractions();
     void leavesThirdDigitAloneBelowFiveBands_data();
     void leavesThirdDigitAloneBelowFiveBands();
     void outOfRangeValuesAreLimited_data();
@@ -152,9 +154,42 @@ void TestColourEncoding::encodes()
     QFETCH(QString, colours);
     QFETCH(QString, nominal);
 
-    const EncodedBands bands = encodeNominal(value, unit, bandCount);
+    const EncodedBands bands = encodeNominal(value, unit, bandCount).value();
     QCOMPARE(colourText(bands), colours);
     QCOMPARE(decodedNominal(bands, u','), nominal);
+}
+
+void TestColourEncoding::encodesFractions_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<QString>("colours"); // empty: the bands cannot carry it
+
+    QTest::newRow("4,7 kiloohms") << 4.7 << int(Kiloohms) << int(FourBands) << "жёлтый, фиолетовый, красный";
+    QTest::newRow("4,7 ohms, gold") << 4.7 << int(Ohms) << int(FourBands) << "жёлтый, фиолетовый, золотистый";
+    QTest::newRow("0,5 ohms, silver") << 0.5 << int(Ohms) << int(FourBands) << "зелёный, чёрный, серебристый";
+    QTest::newRow("0,1 ohms, the smallest") << 0.1 << int(Ohms) << int(ThreeBands)
+                                            << "коричневый, чёрный, серебристый";
+    QTest::newRow("4,7 ohms, five bands") << 4.7 << int(Ohms) << int(FiveBands)
+                                          << "жёлтый, фиолетовый, чёрный, серебристый";
+    QTest::newRow("0,0047 kiloohms") << 0.0047 << int(Kiloohms) << int(FourBands)
+                                     << "жёлтый, фиолетовый, золотистый";
+    QTest::newRow("0,09 ohms refused") << 0.09 << int(Ohms) << int(FourBands) << "";
+    QTest::newRow("0,5 ohms refused with five bands") << 0.5 << int(Ohms) << int(FiveBands) << "";
+}
+
+void TestColourEncoding::encodesFractions()
+{
+    QFETCH(double, value);
+    QFETCH(int, unit);
+    QFETCH(int, bandCount);
+    QFETCH(QString, colours);
+
+    const std::optional<EncodedBands> bands = encodeNominal(value, unit, bandCount);
+    QCOMPARE(bands ? colourText(*bands) : QString(), colours);
+    const long double smallest = smallestNominalOhms(bandCount);
+    QCOMPARE(bands.has_value(), value * (unit == Kiloohms ? 1000 : 1) >= smallest);
 }
 
 void TestColourEncoding::leavesThirdDigitAloneBelowFiveBands_data()
@@ -171,7 +206,7 @@ void TestColourEncoding::leavesThirdDigitAloneBelowFiveBands()
 {
     QFETCH(int, bandCount);
     QFETCH(bool, setsThird);
-    QCOMPARE(encodeNominal(123, Ohms, bandCount).setsThirdDigit, setsThird);
+    QCOMPARE(encodeNominal(123, Ohms, bandCount).value().setsThirdDigit, setsThird);
 }
 
 void TestColourEncoding::outOfRangeValuesAreLimited_data()
@@ -189,8 +224,8 @@ void TestColourEncoding::outOfRangeValuesAreLimited()
     QFETCH(qlonglong, limitedTo);
 
     for (const int bandCount : {int(FourBands), int(FiveBands)}) {
-        const EncodedBands bands = encodeNominal(value, Kiloohms, bandCount);
-        const EncodedBands limited = encodeNominal(limitedTo, Kiloohms, bandCount);
+        const EncodedBands bands = encodeNominal(value, Kiloohms, bandCount).value();
+        const EncodedBands limited = encodeNominal(limitedTo, Kiloohms, bandCount).value();
         QCOMPARE(colourText(bands), colourText(limited));
         QVERIFY(bands.multiplier >= 0 && bands.multiplier < bandTable(BandList::Multiplier).colours.size());
     }
@@ -208,7 +243,7 @@ void TestColourEncoding::roundTripCutsToSignificantDigits()
                     const long long cut = value / powerOfTen(dropped) * powerOfTen(dropped);
                     const long long expectedMilliohms = cut * (unit == Kiloohms ? 1000000 : 1000);
 
-                    const EncodedBands bands = encodeNominal(value, unit, bandCount);
+                    const EncodedBands bands = encodeNominal(value, unit, bandCount).value();
                     const QString nominal = decodedNominal(bands, u',');
                     if (milliohmsOf(nominal) != expectedMilliohms) {
                         QFAIL(qPrintable(QStringLiteral("%1 (unit %2, band count %3) decodes as \"%4\"")

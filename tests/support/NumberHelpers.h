@@ -3,6 +3,7 @@
 // Number helpers shared by the tests: long doubles from decimal texts, and
 // the separators of the two locales the number texts are checked under.
 
+#include "base/ExactDecimal.h"
 #include "base/NumberFormat.h"
 
 #include <QString>
@@ -31,11 +32,10 @@ inline base::NumberSeparators pointLocale()
 inline long double longDouble(const QString &text)
 {
     const QByteArray latin = text.toLatin1();
-    long double value = 0;
-    const auto result = std::from_chars(latin.constData(), latin.constData() + latin.size(), value);
-    if (result.ec != std::errc() || result.ptr != latin.constData() + latin.size())
+    const std::optional<long double> value = base::readExactDecimal(latin.toStdString());
+    if (!value)
         qFatal("bad number in test data: %s", latin.constData());
-    return value;
+    return *value;
 }
 
 // A long double in full, for failure messages.

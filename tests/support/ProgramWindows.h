@@ -16,7 +16,7 @@
 inline TfmMain *askingMainWindow(const QTemporaryDir &dir)
 {
     auto *mainWindow = new TfmMain(dir.filePath(QStringLiteral("bandimor.ini")));
-    mainWindow->setCloseQuery([](TfmMain *window) { return coil::askAboutUnsavedLogs(window); });
+    mainWindow->setCloseQuery([](TfmMain *window) { return coil::coilWindowsLetProgramEnd(window); });
     return mainWindow;
 }
 

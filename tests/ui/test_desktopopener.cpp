@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Handing a file to the desktop's opener: its exit status decides, a missing
-// opener fails, one that keeps running past the wait counts as opened, and
-// the caller never waits for it.
+// Handing a file to the desktop's opener: the MIME database is asked first
+// whether any program takes the type, the opener's exit status decides, a
+// missing opener fails, one that keeps running past the wait counts as
+// opened, and the caller never waits for it.
 
 #include "support/FakeOpener.h"
 #include "ui/DesktopOpener.h"
@@ -55,6 +56,29 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(exitStatus < 0 || opener.ended(), 10000);
         QCoreApplication::processEvents();
         QCOMPARE(verdicts.size(), 1);
+    }
+
+    // No program for CHM files: a browser would show an empty page for it.
+    void mimeDatabaseIsAskedFirst_data()
+    {
+        QTest::addColumn<QString>("registered");  // what xdg-mime answers
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("a viewer is registered") << "kchmviewer.desktop" << true;
+        QTest::newRow("no program is registered") << "" << false;
+    }
+    void mimeDatabaseIsAskedFirst()
+    {
+        QFETCH(QString, registered);
+        QFETCH(bool, opened);
+        const FakeOpener opener(0, QString(), registered);
+        const QString path = QStringLiteral("/opt/bandimor/Spravka.chm");
+
+        QList<bool> verdicts;
+        ui::openWithDesktop(path, [&](bool result) { verdicts.append(result); });
+        QTRY_COMPARE_WITH_TIMEOUT(verdicts.size(), 1, 10000);
+        QCOMPARE(verdicts.constFirst(), opened);
+        QCOMPARE(opener.queries(), QStringList{"query default application/vnd.ms-htmlhelp"});
+        QCOMPARE(opener.calls(), opened ? QStringList{path} : QStringList());
     }
 
     // The caller goes back to its event loop while a slow opener runs.

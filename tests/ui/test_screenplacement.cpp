@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window places over the screens' available geometry: which stored places
-// are kept, where unreachable ones go, and where a new window steps aside.
+// are kept, where unreachable ones go, where a new window steps aside, and
+// on which screen a window without a place of its own opens.
 #include "ui/ScreenPlacement.h"
 
 #include <QTest>
@@ -128,6 +129,26 @@ private slots:
             QVERIFY(single.contains(QRect(place, window)));
             taken.append(place);
         }
+    }
+
+    void openingScreen_data()
+    {
+        QTest::addColumn<QRect>("mainFrame");  // empty: no main window
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QRect>("screen");
+        QTest::newRow("main window on the right")
+            << QRect(QPoint(2100, 400), window) << QPoint(10, 10) << right;
+        QTest::newRow("main window mostly on the left")
+            << QRect(QPoint(1700, 100), window) << QPoint(2500, 500) << left;
+        QTest::newRow("no main window, pointer right") << QRect() << QPoint(2500, 500) << right;
+        QTest::newRow("no main window, pointer off the screens") << QRect() << QPoint(2500, 50) << left;
+    }
+    void openingScreen()
+    {
+        QFETCH(QRect, mainFrame);
+        QFETCH(QPoint, pointer);
+        QFETCH(QRect, screen);
+        QCOMPARE(ui::openingScreen(mainFrame, pointer, {left, right}), screen);
     }
 };
 

@@ -126,7 +126,7 @@ private slots:
         QTest::newRow("decimal comma: point enters the comma") << decimal << 1 << "ru_RU" << 7 << "1.5" << "1.5" << "1,5" << 2 << 0;
         QTest::newRow("decimal comma: above the bound") << decimal << 2 << "ru_RU" << 7 << "1000,5" << "1000" << "1000,00" << 4 << 0;
         QTest::newRow("decimal point: full precision") << decimal << 1 << "en_US" << 7 << "2.75" << "2.75" << "2.75" << 3 << 0;
-        QTest::newRow("decimal point: comma refused") << decimal << 1 << "en_US" << 7 << "2,5" << "25" << "25" << 2 << 1;
+        QTest::newRow("decimal point: comma enters the point") << decimal << 1 << "en_US" << 7 << "2,5" << "2.5" << "2.5" << 2 << 0;
         QTest::newRow("whole point locale: point refused") << whole << 0 << "en_US" << 7 << "3.5" << "35" << "35" << 2 << 1;
     }
     void typing()
@@ -174,8 +174,10 @@ private slots:
         QTest::newRow("ru, decimal: keypad comma") << "ru_RU" << decimal << comma << true << "0,5" << "0.5" << 0;
         QTest::newRow("en, decimal: point") << "en_US" << decimal << point << false << "0.5" << "0.5" << 0;
         QTest::newRow("en, decimal: keypad point") << "en_US" << decimal << point << true << "0.5" << "0.5" << 0;
-        QTest::newRow("en, decimal: comma groups thousands") << "en_US" << decimal << comma << false << "05" << "5" << 1;
-        QTest::newRow("de, decimal: point groups thousands") << "de_DE" << decimal << point << true << "05" << "5" << 1;
+        // The box shows no digit groups: either key is the separator in every locale.
+        QTest::newRow("en, decimal: comma") << "en_US" << decimal << comma << false << "0.5" << "0.5" << 0;
+        QTest::newRow("de, decimal: keypad point") << "de_DE" << decimal << point << true << "0,5" << "0.5" << 0;
+        QTest::newRow("de, decimal: point") << "de_DE" << decimal << point << false << "0,5" << "0.5" << 0;
         QTest::newRow("de, decimal: comma") << "de_DE" << decimal << comma << false << "0,5" << "0.5" << 0;
         QTest::newRow("ru, whole: point") << "ru_RU" << whole << point << false << "05" << "5" << 1;
         QTest::newRow("ru, whole: keypad comma") << "ru_RU" << whole << comma << true << "05" << "5" << 1;
@@ -289,13 +291,16 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("notifications");
+        QTest::addColumn<int>("refusals");
 
-        QTest::newRow("number") << "250" << "250" << "250" << 1;
-        QTest::newRow("letters are not filtered, value stays") << "12ab" << "7" << "12ab" << 0;
-        QTest::newRow("other separator is not a number") << "1.5" << "7" << "1.5" << 0;
-        QTest::newRow("decimal kept unrounded") << "3,14159" << "3.14159" << "3,14159" << 1;
-        QTest::newRow("negative limited and rewritten") << "-3" << "0" << "0,0" << 1;
-        QTest::newRow("too large limited and rewritten") << "5000" << "1000" << "1000,0" << 1;
+        QTest::newRow("number") << "250" << "250" << "250" << 1 << 0;
+        QTest::newRow("letters refused whole") << "12ab" << "7" << "7,0" << 0 << 1;
+        QTest::newRow("one letter refused") << "a" << "7" << "7,0" << 0 << 1;
+        QTest::newRow("the other separator is the separator") << "7.25" << "7.25" << "7,25" << 1 << 0;
+        QTest::newRow("two separators refused") << "1,2.5" << "7" << "7,0" << 0 << 1;
+        QTest::newRow("decimal kept unrounded") << "3,14159" << "3.14159" << "3,14159" << 1 << 0;
+        QTest::newRow("negative limited and rewritten") << "-3" << "0" << "0,0" << 1 << 0;
+        QTest::newRow("too large limited and rewritten") << "5000" << "1000" << "1000,0" << 1 << 0;
     }
     void paste()
     {
@@ -303,17 +308,43 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, text);
         QFETCH(int, notifications);
+        QFETCH(int, refusals);
 
         makeBox(ui::SpinKind::Decimal, 1, 7);
         QApplication::clipboard()->setText(clipboard);
         QSignalSpy changes(m_spin, &ui::SpinEdit::valueChanged);
         m_spin->selectAll();
         QTest::keyClick(m_spin, Qt::Key_V, Qt::ControlModifier);
+        QCoreApplication::processEvents(); // the refusal is shown once the paste is over
 
         QVERIFY(m_spin->value() == numbers::longDouble(value));
         QCOMPARE(m_spin->text(), text);
         QCOMPARE(changes.size(), notifications);
-        QCOMPARE(m_dialogs->beeps, 0);
+        QCOMPARE(m_dialogs->messages.size(), refusals);
+        QCOMPARE(m_dialogs->beeps, refusals);
+    }
+
+    // Emptied or unreadable, a box shows the value in use again once the
+    // user leaves it (before a calculation: the coil window's tests).
+    void unreadableTextShowsTheValueAgain_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("emptied") << "";
+        QTest::newRow("a lone minus") << "-";
+    }
+    void unreadableTextShowsTheValueAgain()
+    {
+        QFETCH(QString, typed);
+
+        makeBox(ui::SpinKind::Decimal, 1, 7.26L);
+        m_spin->selectAll();
+        QTest::keyClick(m_spin, Qt::Key_Backspace);
+        QTest::keyClicks(m_spin, typed);
+        QCOMPARE(m_spin->text(), typed);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(m_spin, &out);
+        QCOMPARE(m_spin->text(), QString("7,3"));
+        QVERIFY(m_spin->value() == 7.26L);
     }
 
     void settingAlwaysNotifies_data()

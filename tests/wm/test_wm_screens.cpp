@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window places on the monitors of a real desktop: a stored place from which
 // the window would be out of the user's reach is brought onto a monitor, any
-// other place is kept exactly, and coil windows opened one after the other
-// do not cover each other. Run once with one monitor and once with two side
+// other place is kept exactly, coil windows opened one after the other do
+// not cover each other, and a coil window without a place of its own opens
+// on the main window's monitor. Run once with one monitor and once with two side
 // by side (BANDIMOR_TEST_MONITORS says how many there must be).
 #include "CoilWindowOpening.h"
 #include "WmProbe.h"
@@ -146,6 +147,8 @@ private slots:
         QTest::addColumn<QPoint>("offset");
         QTest::newRow("design place") << QPoint(304, 106);
         QTest::newRow("bottom right corner") << QPoint(5000, 5000);
+        QTest::newRow("off the screen, right and up") << QPoint(5000, -3000);
+        QTest::newRow("off the screen, left") << QPoint(-3000, 200);
     }
 
     void coilWindowsDoNotCover()
@@ -174,6 +177,29 @@ private slots:
             const int titleBar = first->geometry().top() - first->frameGeometry().top();
             QCOMPARE(secondFrame.topLeft(), firstFrame.topLeft() + QPoint(titleBar, titleBar));
         }
+        mainWindow.close();
+    }
+
+    // With the main window on the right monitor, a coil window without a
+    // stored place opens there too, at its design place on that monitor.
+    void coilWindowOpensBesideMainWindow()
+    {
+        if (screens().size() < 2)
+            QSKIP("needs two monitors");
+        FakeDialogs dialogs;
+        const QRect right = screens().at(1);
+        store(QStringLiteral("MaTop"), QStringLiteral("MaLeft"), right.topLeft() + QPoint(150, 120));
+        TfmMain mainWindow;
+        mainWindow.setCoilWindowOpener([](TfmMain *owner) { TfmContura::openNew(owner, {}); });
+        mainWindow.show();
+        const QRect mainFrame = realFrame(&mainWindow);
+        QVERIFY2(right.contains(mainFrame), qPrintable(describe(mainFrame)));
+
+        TfmContura *coil = openCoilWindow(&mainWindow);
+        QVERIFY(coil);
+        const QRect coilFrame = settledFrame(coil);
+        QVERIFY2(right.contains(coilFrame), qPrintable(describe(coilFrame)));
+        QCOMPARE(coilFrame.topLeft(), right.topLeft() + QPoint(304, 106));
         mainWindow.close();
     }
 };

@@ -3,9 +3,11 @@
 // given as the first argument, and, given a second one, the application icon
 // for the desktop into that hicolor theme folder (NxN/apps/bandimor.png).
 // With "--help-pictures <folder>" it writes the coil drawings of the help
-// pages instead. Run at build time on the offscreen platform.
+// pages instead, with "--windows-icon <file>" the icon of the Windows
+// program. Run at build time on the offscreen platform.
 
 #include "pictures/PictureFiles.h"
+#include "pictures/WindowsIcon.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -18,13 +20,19 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     if (arguments.size() != 2 && arguments.size() != 3) {
         err << "usage: bandimor_makepictures <output folder> [<hicolor icon folder>]\n"
-               "       bandimor_makepictures --help-pictures <folder>\n";
+               "       bandimor_makepictures --help-pictures <folder>\n"
+               "       bandimor_makepictures --windows-icon <file>\n";
         return 2;
     }
     QString error;
-    if (arguments.at(1) == QLatin1String("--help-pictures")) {
-        if (arguments.size() != 3 || !pictures::writeHelpPictures(arguments.at(2), &error)) {
-            err << "bandimor_makepictures: " << (error.isEmpty() ? QStringLiteral("no folder given") : error)
+    const bool helpPictures = arguments.at(1) == QLatin1String("--help-pictures");
+    const bool windowsIcon = arguments.at(1) == QLatin1String("--windows-icon");
+    if (helpPictures || windowsIcon) {
+        const bool written = arguments.size() == 3
+            && (helpPictures ? pictures::writeHelpPictures(arguments.at(2), &error)
+                             : pictures::writeWindowsIcon(arguments.at(2), &error));
+        if (!written) {
+            err << "bandimor_makepictures: " << (error.isEmpty() ? QStringLiteral("no path given") : error)
                 << '\n';
             return 1;
         }

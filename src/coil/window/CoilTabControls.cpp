@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/window/CoilTabControls.h"
 
+#include "pictures/PaletteInk.h"
 #include "pictures/PictureFiles.h"
 #include "ui/ControlText.h"
 #include "ui/Dialogs.h"
@@ -131,8 +132,10 @@ bool loadPicture(QLabel *picture, const QString &path)
                        ui::Icon::Error);
         return false;
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
-    const QColor background = image.pixelColor(0, image.height() - 1);
+    // Under a dark palette the drawing's ink is shown in the palette's text colour.
+    const QImage shown = pictures::inPaletteInk(image, picture->palette());
+    QPixmap pixmap = QPixmap::fromImage(shown);
+    const QColor background = shown.pixelColor(0, shown.height() - 1);
     pixmap.setMask(pixmap.createMaskFromColor(background));
     picture->setPixmap(pixmap);
     return true;

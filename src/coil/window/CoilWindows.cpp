@@ -1,13 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/window/CoilWindows.h"
 
+#include "base/AppError.h"
 #include "coil/window/Kontura.h"
 #include "coil/window/LogRecoveryMirror.h"
 #include "coil/window/ResultsLog.h"
 #include "ui/CommandGuard.h"
 #include "ui/Dialogs.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <optional>
+
 namespace coil {
+
+namespace {
+
+ui::Answer askYesNo(QWidget *parent, const QString &text)
+{
+    ui::MessageRequest question;
+    question.text = text;
+    question.caption = QStringLiteral("Подтверждение");
+    question.icon = ui::Icon::Question;
+    question.buttons = ui::Buttons::YesNo;
+    // Enter keeps the logs.
+    question.defaultButton = ui::Answer::Yes;
+    return ui::dialogs().message(parent, question);
+}
+
+void openRecovered(QWidget *mainWindow, const CoilWindowOpener &openWindow, const RecoveryRecord &record)
+{
+    ui::runCommand(mainWindow, [&] { openWindow(mainWindow)->restoreLog(record); });
+}
+
+// A damaged record: what can be read of it is offered, then it is set aside
+// under another name, so that the next start does not ask about it again.
+void recoverDamaged(QWidget *mainWindow, const CoilWindowOpener &openWindow, const QString &path,
+                    const QString &problem)
+{
+    QByteArray data;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        data = file.readAll();
+    const std::optional<RecoveryRecord> part = readablePartOfRecord(data);
+    if (part) {
+        if (askYesNo(mainWindow, problem + QStringLiteral(" Открыть то, что из него удалось прочитать?"))
+            == ui::Answer::Yes)
+            openRecovered(mainWindow, openWindow, *part);
+    }
+    const QString aside = RecoveryFolder::setAside(path);
+    const QString notice = problem + QLatin1Char(' ')
+                           + (aside.isEmpty()
+                  ? QStringLiteral("Переименовать его не удалось; он останется в папке «%1».")
+                        .arg(QFileInfo(path).absolutePath())
+                  : QStringLiteral("Он сохранён под именем «%1» и больше предлагаться не будет.").arg(aside));
+    ui::showNotice(mainWindow, notice, ui::Icon::Warning);
+}
+
+void recoverOne(QWidget *mainWindow, const CoilWindowOpener &openWindow, const QString &path)
+{
+    RecoveryRecord record;
+    try {
+        // Read before a window is made: a damaged record opens no empty window.
+        record = RecoveryFolder::read(path);
+    } catch (const AppError &error) {
+        recoverDamaged(mainWindow, openWindow, path, error.text());
+        return;
+    }
+    openRecovered(mainWindow, openWindow, record);
+    // The log lives in the new window's own record now.
+    RecoveryFolder::remove(path);
+}
+
+} // namespace
 
 QList<TfmContura *> openCoilWindows(QWidget *mainWindow)
 {
@@ -44,6 +109,26 @@ bool askAboutUnsavedLogs(QWidget *mainWindow)
     return true;
 }
 
+void writeLastUsedCoilSettings(QWidget *mainWindow)
+{
+    TfmContura *lastUsed = nullptr;
+    // Oldest first: among windows never activated, the newest counts.
+    for (TfmContura *window : openCoilWindows(mainWindow)) {
+        if (!lastUsed || window->lastUsed() >= lastUsed->lastUsed())
+            lastUsed = window;
+    }
+    if (lastUsed)
+        ui::runCommand(mainWindow, [lastUsed] { lastUsed->WriteParams(); });
+}
+
+bool coilWindowsLetProgramEnd(QWidget *mainWindow)
+{
+    if (!askAboutUnsavedLogs(mainWindow))
+        return false;
+    writeLastUsedCoilSettings(mainWindow);
+    return true;
+}
+
 void writeUnsavedLogs(QWidget *mainWindow)
 {
     for (TfmContura *window : openCoilWindows(mainWindow))
@@ -56,34 +141,23 @@ void keepUnsavedLogs(QWidget *mainWindow)
         window->recoveryMirror()->keep();
 }
 
+bool hasRecoveredLogs(const QString &folder)
+{
+    return !RecoveryFolder(folder).recordPaths().isEmpty();
+}
+
 void offerRecoveredLogs(QWidget *mainWindow, const CoilWindowOpener &openWindow, const QString &folder)
 {
     const QStringList records = RecoveryFolder(folder).recordPaths();
     if (records.isEmpty())
         return;
-    ui::MessageRequest question;
-    question.text = recoveryQuestion(int(records.size()));
-    question.caption = QStringLiteral("Подтверждение");
-    question.icon = ui::Icon::Question;
-    question.buttons = ui::Buttons::YesNo;
-    // Enter keeps the logs.
-    question.defaultButton = ui::Answer::Yes;
-    if (ui::dialogs().message(mainWindow, question) != ui::Answer::Yes) {
+    if (askYesNo(mainWindow, recoveryQuestion(int(records.size()))) != ui::Answer::Yes) {
         for (const QString &record : records)
             RecoveryFolder::remove(record);
         return;
     }
-    for (const QString &path : records) {
-        // Read before a window is made: a damaged record opens nothing and
-        // stays for another try.
-        ui::runCommand(mainWindow, [&] {
-            const RecoveryRecord record = RecoveryFolder::read(path);
-            TfmContura *window = openWindow(mainWindow);
-            window->restoreLog(record);
-            // The log lives in the new window's own record now.
-            RecoveryFolder::remove(path);
-        });
-    }
+    for (const QString &path : records)
+        recoverOne(mainWindow, openWindow, path);
 }
 
 } // namespace coil

@@ -24,6 +24,16 @@ QList<TfmContura *> openCoilWindows(QWidget *mainWindow);
 // gone.
 bool askAboutUnsavedLogs(QWidget *mainWindow);
 
+// The program ends from the main window (its close, "Выход", F12, the
+// session's end, a signal): the coil window used last writes its settings
+// (place, winding type, tab, log font) as its own close would. Nothing
+// without an open coil window; a file that cannot be written is reported.
+void writeLastUsedCoilSettings(QWidget *mainWindow);
+
+// The main window's close query: askAboutUnsavedLogs, then, unless it was
+// cancelled, writeLastUsedCoilSettings.
+bool coilWindowsLetProgramEnd(QWidget *mainWindow);
+
 // The session is saved without asking: every modified log is written to its
 // recovery file now (the program may run on).
 void writeUnsavedLogs(QWidget *mainWindow);
@@ -35,7 +45,12 @@ void keepUnsavedLogs(QWidget *mainWindow);
 
 // At start, when records of an earlier run are in the folder: asks once;
 // Yes opens one coil window per log with openWindow, No deletes them. A
-// record that cannot be read is reported and kept.
+// damaged record is reported by its name, its readable part (if any) offered
+// in a window of its own, and it is set aside under another name, so that
+// it is not asked about again.
+// Whether records of an earlier run wait in the folder (start-up then takes
+// the splash away before it asks).
+bool hasRecoveredLogs(const QString &folder = RecoveryFolder::defaultPath());
 using CoilWindowOpener = std::function<TfmContura *(QWidget *mainWindow)>;
 void offerRecoveredLogs(QWidget *mainWindow, const CoilWindowOpener &openWindow,
                         const QString &folder = RecoveryFolder::defaultPath());

@@ -20,6 +20,7 @@
 #include "ui/BaseFont.h"
 #include "ui/WindowShortcuts.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QLocale>
@@ -78,6 +79,7 @@ TfmContura::TfmContura(QWidget *owner, const QString &programDir)
 
     buildControls();
     buildMenu();
+    buildTabKeys();
     new ui::WindowShortcuts(this);
     // The border is fixed: the window keeps the size of its menu and controls.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -226,8 +228,12 @@ void TfmContura::buildMenu()
           QKeySequence(Qt::CTRL | Qt::Key_Insert), IconId::Copy, &TfmContura::N15Click);
     entry(edit, QStringLiteral("N16"), QStringLiteral("В&ставить"),
           QKeySequence(Qt::SHIFT | Qt::Key_Insert), IconId::Paste, &TfmContura::N16Click);
-    entry(edit, QStringLiteral("N17"), QStringLiteral("&Удалить"), QKeySequence(Qt::Key_Delete),
-          IconId::Delete, &TfmContura::N17Click);
+    QAction *deleteEntry = entry(edit, QStringLiteral("N17"), QStringLiteral("&Удалить"),
+                                 QKeySequence(Qt::Key_Delete), IconId::Delete, &TfmContura::N17Click);
+    // Del belongs to the control the user is in: the log's Del is this
+    // command, an input box's deletes in the box.
+    deleteEntry->setShortcutContext(Qt::WidgetShortcut);
+    RichEdit1->addAction(deleteEntry);
     edit->addSeparator();
     entry(edit, QStringLiteral("N11"), QStringLiteral("&Шрифт..."), QKeySequence(), IconId::Font,
           &TfmContura::N11Click);
@@ -238,6 +244,37 @@ void TfmContura::buildMenu()
           IconId::Help, &TfmContura::N6Click);
     entry(help, QStringLiteral("aboutEntry"), QStringLiteral("О &программе..."), QKeySequence(),
           IconId::About, &TfmContura::AboutClick);
+}
+
+void TfmContura::buildTabKeys()
+{
+    // The tabs switch from anywhere in the window, not only from inside a
+    // tab: the log and the buttons included.
+    const struct
+    {
+        const char *name;
+        QList<QKeySequence> keys;
+        int step;
+    } moves[] = {
+        {"nextTabKeys",
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1},
+        {"previousTabKeys",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+         -1},
+    };
+    for (const auto &move : moves) {
+        auto *action = new QAction(this);
+        action->setObjectName(QLatin1String(move.name));
+        action->setShortcuts(move.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        const int step = move.step;
+        connect(action, &QAction::triggered, this, [this, step] {
+            const int count = PageControl1->count();
+            PageControl1->setCurrentIndex((PageControl1->currentIndex() + step + count) % count);
+        });
+    }
 }
 
 void TfmContura::FormCreate()
@@ -266,6 +303,9 @@ coil::CoilTab *TfmContura::currentTab() const
 
 void TfmContura::Button1Click()
 {
+    // The block prints what the boxes show: an emptied box shows its value again.
+    for (ui::SpinEdit *box : findChildren<ui::SpinEdit *>())
+        box->showUsedValue();
     const coil::CoilTab *tab = currentTab();
     const coil::CalculationOutcome outcome = tab->calculate();
     reportFault(outcome.fault);
@@ -305,7 +345,7 @@ void TfmContura::runLogCommand(void (ResultsLog::*command)())
     ui::runCommand(this, [log, command] { std::invoke(command, log); });
 }
 
-void TfmContura::spSkinButton1Click() { runLogCommand(&ResultsLog::clearLog); }
+void TfmContura::spSkinButton1Click() { runLogCommand(&ResultsLog::emptyLog); }
 void TfmContura::N2Click() { runLogCommand(&ResultsLog::openFile); }
 void TfmContura::FileSaveClick() { runLogCommand(&ResultsLog::saveFile); }
 void TfmContura::FileSaveAsClick() { runLogCommand(&ResultsLog::saveFileAs); }
@@ -329,6 +369,15 @@ bool TfmContura::FormCloseQuery()
     // Answered for: no recovery file outlives the window.
     m_recovery->discard();
     return true;
+}
+
+bool TfmContura::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        static quint64 activations = 0;
+        m_lastUsed = ++activations;
+    }
+    return QMainWindow::event(event);
 }
 
 void TfmContura::closeEvent(QCloseEvent *event)

@@ -61,6 +61,9 @@ public:
     // Closed by the user (its close box hides it, "Закрыть" hides it before
     // it goes): not asked again when the program ends.
     bool isClosedByUser() const { return isHidden(); }
+    // Grows each time a coil window becomes the active window: the one with
+    // the highest was used last.
+    quint64 lastUsed() const { return m_lastUsed; }
     // Keeps the modified log in its recovery file.
     coil::LogRecoveryMirror *recoveryMirror() const { return m_recovery; }
     // Shows a log kept from an earlier run, unsaved.
@@ -96,12 +99,14 @@ public:
     QMenuBar *MainMenu1;
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
     void buildMenu();
+    void buildTabKeys();
     void linkScrollBar();
     void FormCreate();
     void PageControl1Change(int index);
@@ -117,4 +122,5 @@ private:
     QString m_settingsPath;
     std::function<void(QWidget *)> m_openAboutBox;
     coil::LogRecoveryMirror *m_recovery = nullptr;
+    quint64 m_lastUsed = 0;
 };

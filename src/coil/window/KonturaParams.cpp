@@ -59,7 +59,7 @@ settings::SettingsTable TfmContura::settingsTable() const
 void TfmContura::ReadParams()
 {
     const settings::IniFile ini(m_settingsPath);
-    ui::readWindowPosition(this, ini, positionKeys);
+    ui::readWindowPosition(this, ini, positionKeys, parentWidget());
     // Every coil window reads the same place; a new one would hide the last.
     if (parentWidget()) {
         const QList<TfmContura *> coilWindows =

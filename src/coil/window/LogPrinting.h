@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Printing a document as one job, page by page on the printable area of each
-// page, from its top left corner with no margins of its own.
+// Printing a document as one job, page by page within margins a printer can
+// print, a result block kept whole on one page where it fits.
 
 #include <QColor>
 

@@ -55,7 +55,10 @@ void LogRecoveryMirror::contentsChange(int position, int removed, int added)
         return;
     const QByteArray entry = m_tracker.entryFor(*m_log->document(), position, removed, added);
     m_followed = !entry.isEmpty();
-    m_pending = m_followed ? m_pending + entry : QByteArray();
+    if (m_followed)
+        m_pending += entry;
+    else
+        m_pending.clear();
 }
 
 void LogRecoveryMirror::logChanged()
@@ -102,7 +105,7 @@ void LogRecoveryMirror::writeRecord()
         // The log as it was unmodified, and its changes since.
         RecoveryRecord record = recordOf(*m_log, *m_base);
         record.journal = m_pending;
-        m_folder.writeUnsynced(m_recordPath, record);
+        m_folder.write(m_recordPath, record);
         m_contentSize = record.rtf.size();
         m_journalSize = m_pending.size();
         m_writtenState = currentState();
@@ -115,7 +118,7 @@ void LogRecoveryMirror::writeRecord()
 
 void LogRecoveryMirror::writeWhole()
 {
-    m_folder.writeUnsynced(m_recordPath, recordOf(*m_log));
+    m_folder.write(m_recordPath, recordOf(*m_log));
     m_contentSize = QFileInfo(m_recordPath).size();
     m_journalSize = 0;
     m_writtenState = currentState();
@@ -136,11 +139,7 @@ void LogRecoveryMirror::appendJournal()
         writeWhole();
         return;
     }
-    // Appended without a sync, like the full record: a killed program
-    // leaves what it wrote, and the window never waits for the disk.
-    QFile file(m_recordPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(m_pending) != m_pending.size())
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(m_recordPath, file.errorString()));
+    RecoveryFolder::append(m_recordPath, m_pending);
     m_journalSize += m_pending.size();
     m_writtenState = state;
     m_pending.clear();
@@ -164,6 +163,8 @@ void LogRecoveryMirror::keep()
 {
     writeNow();
     m_kept = true;
+    // The program ends next.
+    RecoveryFolder::waitForDisk();
 }
 
 void LogRecoveryMirror::removeRecord()

@@ -313,6 +313,21 @@ void ResultsLog::clearLog()
     setModified(false);
 }
 
+void ResultsLog::emptyLog()
+{
+    AskSaveChanges();
+    QTextDocument *doc = document();
+    // The one step back is the emptying itself, not an edit made before the
+    // appended lines moved its place.
+    doc->clearUndoRedoStacks();
+    QTextCursor all(doc);
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
+    setCurrentCharFormat(QTextCharFormat());
+    m_lastStepWasUndo = false;
+    setModified(false);
+}
+
 void ResultsLog::undoOrRedo()
 {
     QTextDocument *doc = document();

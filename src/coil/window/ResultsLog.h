@@ -61,6 +61,10 @@ public:
     QByteArray rtfContent() const;
     // Empties the log, not undoable, and clears the modified flag.
     void clearLog();
+    // "Очистить": asks about unsaved changes first (AskSaveChanges), then
+    // empties the log in one step that "Отменить" takes back, and clears the
+    // modified flag.
+    void emptyLog();
     // The content as last opened, saved or emptied (file data or RTF), while
     // the text has not changed since; nothing once it has.
     std::optional<QByteArray> unchangedContent() const { return m_unchangedContent; }

@@ -28,14 +28,15 @@ ui::FileRequest fileRequest(const QString &directory)
     return request;
 }
 
-ui::Answer ask(QWidget *parent, const QString &text, const QString &caption, ui::Buttons buttons)
+ui::Answer ask(QWidget *parent, const QString &text, const QString &caption, ui::Buttons buttons,
+              ui::Answer defaultButton)
 {
     ui::MessageRequest request;
     request.text = text;
     request.caption = caption;
     request.icon = ui::Icon::Question;
     request.buttons = buttons;
-    request.defaultButton = ui::Answer::No;
+    request.defaultButton = defaultButton;
     return ui::dialogs().message(parent, request);
 }
 
@@ -57,7 +58,8 @@ void ResultsLog::AskSaveChanges()
     if (!isModified())
         return;
     const QString text = QStringLiteral("Сохранить изменения в ") + m_fileName + QStringLiteral(" ?");
-    switch (ask(window(), text, QStringLiteral("Подтверждение"), ui::Buttons::YesNoCancel)) {
+    // Enter keeps the log: a reflex key must not drop unsaved results.
+    switch (ask(window(), text, QStringLiteral("Подтверждение"), ui::Buttons::YesNoCancel, ui::Answer::Yes)) {
     case ui::Answer::Yes:
         saveFile();
         return;
@@ -109,7 +111,7 @@ void ResultsLog::saveFileAs()
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isDir()
         && ask(window(), QStringLiteral("Файл уже существует.  Перезаписать его?"),
-               QStringLiteral("Вопрос"), ui::Buttons::YesNo) != ui::Answer::Yes)
+               QStringLiteral("Вопрос"), ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
         return;
     writeLog(path);
     SetLogFileName(path);
@@ -129,7 +131,7 @@ void ResultsLog::printLog()
     QPrinter printer;
     if (!ui::dialogs().setUpPrinter(window(), &printer))
         return;
-    printer.setDocName(m_fileName);
+    printer.setDocName(printJobName(m_fileName));
     const ui::BusyCursor busy;
     printLogDocument(*document(), &printer, logTextColor());
 }
