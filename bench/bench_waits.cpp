@@ -92,6 +92,14 @@ Calculations fiftyCalculations(const QTemporaryDir &dir, const QString &logFile)
     window.Tab3->SkinEdit1->setValue(10);
     window.Tab3->SkinEdit2->setValue(1);
     QCoreApplication::processEvents();
+    // As a user who looks at the log before calculating: the record written
+    // ahead of a big log is on the disk.
+    const QString prepared = coil::RecoveryFolder::preparedPath(window.recoveryMirror()->recordPath());
+    QElapsedTimer waited;
+    waited.start();
+    for (; !logFile.isEmpty() && !QFile::exists(prepared) && waited.elapsed() < 10000;)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    coil::RecoveryFolder::waitForDisk();
     std::vector<double> each;
     for (int i = 0; i < 50; ++i) {
         QElapsedTimer timer;

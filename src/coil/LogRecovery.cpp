@@ -22,6 +22,7 @@ namespace {
 
 const QByteArray kMagic("Bandimor recovery 1\n");
 const QString kSuffix = QStringLiteral(".recovery");
+const QString kPreparedSuffix = QStringLiteral(".recovery.prepared");
 
 QByteArray field(const char *key, const QString &value)
 {
@@ -183,6 +184,20 @@ QStringList RecoveryFolder::recordPaths() const
             paths << entry.absoluteFilePath();
     }
     return paths;
+}
+
+QString RecoveryFolder::preparedPath(const QString &recordPath)
+{
+    return recordPath + QStringLiteral(".prepared");
+}
+
+void RecoveryFolder::removePrepared() const
+{
+    const QFileInfoList entries = QDir(m_path).entryInfoList(QDir::Files);
+    for (const QFileInfo &entry : entries) {
+        if (entry.fileName().endsWith(kPreparedSuffix))
+            QFile::remove(entry.absoluteFilePath());
+    }
 }
 
 QString RecoveryFolder::newRecordPath() const

@@ -57,6 +57,11 @@ public:
     QStringList recordPaths() const;
     // A name no other log uses.
     QString newRecordPath() const;
+    // Where a record of a log as it was opened or saved is written ahead,
+    // before it changes; the folder does not list it as a record.
+    static QString preparedPath(const QString &recordPath);
+    // Removes prepared records that a program which ended left behind.
+    void removePrepared() const;
 
     // Writes a record in one piece (on Linux made 0600, in a folder made 0700).
     // A program killed at any moment leaves the old record or the new one;

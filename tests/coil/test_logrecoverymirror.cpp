@@ -118,6 +118,27 @@ private slots:
         QCOMPARE(recoveredRtf(*window), window->RichEdit1->rtfContent());
     }
 
+    // A big log opened has its record written ahead: its first result only
+    // gives that record its name and appends the journal.
+    void bigLogsRecordIsWrittenAhead()
+    {
+        const QString file = dir->filePath(QStringLiteral("big.txt"));
+        const QByteArray line("Индуктивность = 2,759 мкГн\n");
+        putFile(file, line.repeated(int(coil::LogRecoveryMirror::kPrepareFrom / line.size()) + 1));
+        std::unique_ptr<TfmContura> window(makeWindow());
+        window->RichEdit1->LoadLogFile(file);
+        const QString prepared = coil::RecoveryFolder::preparedPath(window->recoveryMirror()->recordPath());
+        QTRY_VERIFY(QFile::exists(prepared));
+        QVERIFY(records().isEmpty());
+
+        calculate(*window);
+
+        QVERIFY(!QFile::exists(prepared));
+        QCOMPARE(recordOf(*window).rtf, contentOf(file));
+        QVERIFY(!recordOf(*window).journal.isEmpty());
+        QCOMPARE(recoveredRtf(*window), window->RichEdit1->rtfContent());
+    }
+
     // Typing, paste and the font reach the file after the wait, not at once.
     void otherChangesAfterTheWait_data()
     {

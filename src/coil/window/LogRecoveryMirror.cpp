@@ -41,12 +41,63 @@ LogRecoveryMirror::LogRecoveryMirror(ResultsLog *log, const QString &folder)
     startOver();
 }
 
+LogRecoveryMirror::~LogRecoveryMirror()
+{
+    dropPreparedRecord();
+}
+
 void LogRecoveryMirror::startOver()
 {
+    dropPreparedRecord();
     m_base = m_log->unchangedContent();
     m_followed = m_base.has_value();
     m_pending.clear();
     m_tracker.reset(*m_log->document());
+    if (m_base && m_base->size() >= kPrepareFrom)
+        prepareRecord();
+}
+
+void LogRecoveryMirror::prepareRecord()
+{
+    const RecoveryRecord record = recordOf(*m_log, *m_base);
+    m_preparedSize = record.rtf.size();
+    m_preparedState = currentState();
+    m_prepared = std::async(std::launch::async, [folder = m_folder, path = RecoveryFolder::preparedPath(m_recordPath),
+                                                 record] {
+        try {
+            folder.write(path, record);
+            return true;
+        } catch (const AppError &) {
+            // The first change writes the record itself, and reports.
+            return false;
+        }
+    });
+}
+
+bool LogRecoveryMirror::usePreparedRecord()
+{
+    if (!m_prepared.valid())
+        return false;
+    const QString prepared = RecoveryFolder::preparedPath(m_recordPath);
+    // Whole under its new name at once; the journal follows it.
+    if (m_prepared.get() && QFile::rename(prepared, m_recordPath)) {
+        m_contentSize = m_preparedSize;
+        m_journalSize = 0;
+        m_writtenState = m_preparedState;
+        m_base.reset();
+        return true;
+    }
+    QFile::remove(prepared);
+    return false;
+}
+
+void LogRecoveryMirror::dropPreparedRecord()
+{
+    if (!m_prepared.valid())
+        return;
+    m_prepared.wait();
+    m_prepared = {};
+    QFile::remove(RecoveryFolder::preparedPath(m_recordPath));
 }
 
 void LogRecoveryMirror::contentsChange(int position, int removed, int added)
@@ -101,6 +152,8 @@ void LogRecoveryMirror::writeRecord()
     const bool inFile = m_written && QFile::exists(m_recordPath);
     if (!m_followed || (!inFile && !m_base)) {
         writeWhole();
+    } else if (!inFile && usePreparedRecord()) {
+        appendJournal();
     } else if (!inFile) {
         // The log as it was unmodified, and its changes since.
         RecoveryRecord record = recordOf(*m_log, *m_base);
@@ -118,6 +171,7 @@ void LogRecoveryMirror::writeRecord()
 
 void LogRecoveryMirror::writeWhole()
 {
+    dropPreparedRecord();
     m_folder.write(m_recordPath, recordOf(*m_log));
     m_contentSize = QFileInfo(m_recordPath).size();
     m_journalSize = 0;
