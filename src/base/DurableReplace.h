@@ -14,8 +14,10 @@ qint64 writeAll(QIODevice &device, const QByteArray &data);
 // The test's syncer, or an empty function.
 const Syncer &testSyncer();
 
-// Writes data to a temporary file beside path, syncs it and gives it the
-// name; path holds a regular file or nothing.
-ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAccess access);
+// Writes data to a temporary file beside path, syncs it (when durability
+// asks for it) and gives it the name; path holds a regular file or nothing.
+ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAccess access,
+                             Durability durability);
+ReplaceResult syncExisting(const QString &path);
 
 } // namespace base::detail

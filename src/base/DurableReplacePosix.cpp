@@ -46,7 +46,8 @@ bool syncFolderOf(const QString &path, QString *reason)
 
 } // namespace
 
-ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAccess access)
+ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAccess access,
+                             Durability durability)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -64,7 +65,7 @@ ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAc
     }
     // Synced before it takes the name, so that the name never stands for
     // bytes that are not on the disk yet.
-    if (!syncDescriptor(SyncTarget::File, file.handle(), path)) {
+    if (durability == Durability::Synced && !syncDescriptor(SyncTarget::File, file.handle(), path)) {
         const QString reason = systemReason();
         file.cancelWriting();
         return {ReplaceFailure::Write, reason};
@@ -77,6 +78,22 @@ ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAc
                                            : ReplaceFailure::Write;
         return {failure, file.errorString()};
     }
+    QString reason;
+    if (durability == Durability::Synced && !syncFolderOf(path, &reason))
+        return {ReplaceFailure::Write, reason};
+    return {};
+}
+
+ReplaceResult syncExisting(const QString &path)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno == ENOENT ? ReplaceResult{} : ReplaceResult{ReplaceFailure::Write, systemReason()};
+    const bool synced = syncDescriptor(SyncTarget::File, descriptor, path);
+    const QString fileReason = synced ? QString() : systemReason();
+    ::close(descriptor);
+    if (!synced)
+        return {ReplaceFailure::Write, fileReason};
     QString reason;
     if (!syncFolderOf(path, &reason))
         return {ReplaceFailure::Write, reason};

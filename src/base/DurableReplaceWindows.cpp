@@ -45,7 +45,8 @@ std::wstring nativePath(const QString &path)
 
 } // namespace
 
-ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAccess)
+ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAccess,
+                             Durability durability)
 {
     // The owner-only mode has no meaning here: a new file takes the access
     // rules of its folder, and the per-user folders are the user's alone.
@@ -65,14 +66,41 @@ ReplaceResult replaceDurably(const QString &path, const QByteArray &data, FileAc
         return {ReplaceFailure::Write, file.errorString()};
     // Synced before it takes the name, so that the name never stands for
     // bytes that are not on the disk yet.
+    const bool synced = durability == Durability::Synced;
     QString reason;
-    if (!syncFile(file, path, &reason))
+    if (synced && !syncFile(file, path, &reason))
         return {ReplaceFailure::Write, reason};
     file.close();
     if (!::MoveFileExW(nativePath(temporary).c_str(), nativePath(path).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                       MOVEFILE_REPLACE_EXISTING | (synced ? MOVEFILE_WRITE_THROUGH : 0)))
         return {ReplaceFailure::Create, systemReason()};
     removeTemporary.dismiss();
+    return {};
+}
+
+ReplaceResult syncExisting(const QString &path)
+{
+    if (testSyncer()) {
+        if (testSyncer()(SyncTarget::File, path))
+            return {};
+        return {ReplaceFailure::Write, QString::fromLocal8Bit(std::strerror(errno))};
+    }
+    // Shared for deleting too (QFile's handle is not): the program may
+    // replace the file by a rename while this handle is open.
+    const HANDLE handle = ::CreateFileW(nativePath(path).c_str(), GENERIC_WRITE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return {};
+        return {ReplaceFailure::Write, qt_error_string(int(error))};
+    }
+    const bool flushed = ::FlushFileBuffers(handle);
+    const QString reason = flushed ? QString() : systemReason();
+    ::CloseHandle(handle);
+    if (!flushed)
+        return {ReplaceFailure::Write, reason};
     return {};
 }
 

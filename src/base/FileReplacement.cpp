@@ -59,12 +59,20 @@ QString nonRegularFileReason(const QString &path)
     return QStringLiteral("Not a regular file");
 }
 
-ReplaceResult replaceFileContent(const QString &path, const QByteArray &data, FileAccess access)
+ReplaceResult replaceFileContent(const QString &path, const QByteArray &data, FileAccess access,
+                                 Durability durability)
 {
     const QString refusal = nonRegularFileReason(path);
     if (!refusal.isEmpty())
         return {ReplaceFailure::Create, refusal};
-    return detail::replaceDurably(path, data, access);
+    return detail::replaceDurably(path, data, access, durability);
+}
+
+ReplaceResult syncToDisk(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    return detail::syncExisting(path);
 }
 
 } // namespace base

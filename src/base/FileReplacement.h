@@ -38,8 +38,20 @@ enum class FileAccess {
     OwnerOnly,  // readable and writable by the owner alone (0600)
 };
 
+// Synced: the call returns once the new file is on the disk.
+// Later: the file is whole under its name for every program that reads it,
+// and a killed program leaves the old file or the new one, but the disk is
+// not waited for; syncToDisk() (or BackgroundSync) puts it there.
+enum class Durability { Synced, Later };
+
 ReplaceResult replaceFileContent(const QString &path, const QByteArray &data,
-                                 FileAccess access = FileAccess::Usual);
+                                 FileAccess access = FileAccess::Usual,
+                                 Durability durability = Durability::Synced);
+
+// Puts a file written without waiting for the disk (replaced Later, or
+// appended to) on it: its bytes, and on Linux its name in the folder. A file
+// that is not there (any more) is nothing to do.
+ReplaceResult syncToDisk(const QString &path);
 
 // A reason to refuse the path, or empty: something other than a regular file
 // is there. Folders give "Is a directory".

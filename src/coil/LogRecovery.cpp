@@ -2,6 +2,7 @@
 #include "coil/LogRecovery.h"
 
 #include "base/AppError.h"
+#include "base/BackgroundSync.h"
 #include "base/FileReplacement.h"
 #include "coil/LogFileIo.h"
 #include "coil/LogFileNames.h"
@@ -15,11 +16,13 @@
 #include <QFileInfo>
 #include <QUrl>
 
+
 namespace coil {
 namespace {
 
 const QByteArray kMagic("Bandimor recovery 1\n");
 const QString kSuffix = QStringLiteral(".recovery");
+const QString kPreparedSuffix = QStringLiteral(".recovery.prepared");
 
 QByteArray field(const char *key, const QString &value)
 {
@@ -76,8 +79,14 @@ ParsedRecord parseRecord(const QByteArray &data)
         }
         parsed.fieldsRead = parsed.fieldsRead && ok;
     }
-    if (parsed.headerEnds)
-        record.rtf = data.mid(headerEnd + 2);
+    if (parsed.headerEnds) {
+        // The content, then the journal of the changes since it was written.
+        const QByteArray content = data.mid(headerEnd + 2);
+        const bool whole = parsed.rtfLength >= 0 && parsed.rtfLength <= content.size();
+        record.rtf = whole ? content.left(parsed.rtfLength) : content;
+        if (whole)
+            record.journal = content.mid(parsed.rtfLength);
+    }
     return parsed;
 }
 
@@ -96,6 +105,7 @@ QByteArray encodeRecoveryRecord(const RecoveryRecord &record)
     data += field("RtfLength", QString::number(record.rtf.size()));
     data += '\n';
     data += record.rtf;
+    data += record.journal;
     return data;
 }
 
@@ -176,6 +186,20 @@ QStringList RecoveryFolder::recordPaths() const
     return paths;
 }
 
+QString RecoveryFolder::preparedPath(const QString &recordPath)
+{
+    return recordPath + QStringLiteral(".prepared");
+}
+
+void RecoveryFolder::removePrepared() const
+{
+    const QFileInfoList entries = QDir(m_path).entryInfoList(QDir::Files);
+    for (const QFileInfo &entry : entries) {
+        if (entry.fileName().endsWith(kPreparedSuffix))
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
+
 QString RecoveryFolder::newRecordPath() const
 {
     // The process, the time it started writing and a count: unique without
@@ -193,14 +217,45 @@ void RecoveryFolder::makeFolder() const
                            .arg(m_path));
 }
 
+namespace {
+
+// One thread for every log's record.
+base::BackgroundSync &recordSync()
+{
+    static base::BackgroundSync sync;
+    return sync;
+}
+
+AppError notWritten(const QString &recordPath, const QString &reason)
+{
+    return AppError(QStringLiteral("Не удалось записать файл восстановления журнала «%1»: %2").arg(recordPath, reason));
+}
+
+} // namespace
+
 void RecoveryFolder::write(const QString &recordPath, const RecoveryRecord &record) const
 {
     makeFolder();
-    const base::ReplaceResult result = base::replaceFileContent(recordPath, encodeRecoveryRecord(record),
-                                                                base::FileAccess::OwnerOnly);
+    const base::ReplaceResult result = base::replaceFileContent(
+        recordPath, encodeRecoveryRecord(record), base::FileAccess::OwnerOnly, base::Durability::Later);
     if (!result.ok())
-        throw AppError(QStringLiteral("Не удалось записать файл восстановления журнала «%1»: %2")
-                           .arg(recordPath, result.reason));
+        throw notWritten(recordPath, result.reason);
+    recordSync().request(recordPath);
+}
+
+void RecoveryFolder::append(const QString &recordPath, const QByteArray &journal)
+{
+    // Only to a record that is there: a journal alone is no record.
+    QFile file(recordPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly)
+        || file.write(journal) != journal.size() || !file.flush())
+        throw notWritten(recordPath, file.errorString());
+    recordSync().request(recordPath);
+}
+
+void RecoveryFolder::waitForDisk()
+{
+    recordSync().waitUntilDone();
 }
 
 RecoveryRecord RecoveryFolder::read(const QString &recordPath)

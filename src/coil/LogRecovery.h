@@ -3,8 +3,10 @@
 // The recovery files of unsaved results logs: each modified log is mirrored
 // into a file of its own in the user's state folder, so that a crash, a kill
 // or a power cut loses nothing; the next start offers the logs back. A record
-// holds the log's RTF and what the window needs to show it as it was: its
-// file name, capacity, font, character set and text colour.
+// holds the log's content at its last full record (the file it was opened
+// from, the RTF it was saved as or written as) and what the window needs to
+// show it as it was: its file name, capacity, font, character set and text
+// colour; then the journal of its changes since (coil/LogJournal.h).
 
 #include <QByteArray>
 #include <QString>
@@ -21,8 +23,10 @@ struct RecoveryRecord
     QString font;       // QFont::toString()
     int charset = 1;
     QString textColor;  // a colour name; empty for the palette's
+    QByteArray journal; // appended after the content
 };
 
+// The record without its journal, which is appended to it as the log changes.
 QByteArray encodeRecoveryRecord(const RecoveryRecord &record);
 // Throws AppError when the data is not a whole record.
 RecoveryRecord decodeRecoveryRecord(const QByteArray &data);
@@ -53,10 +57,22 @@ public:
     QStringList recordPaths() const;
     // A name no other log uses.
     QString newRecordPath() const;
+    // Where a record of a log as it was opened or saved is written ahead,
+    // before it changes; the folder does not list it as a record.
+    static QString preparedPath(const QString &recordPath);
+    // Removes prepared records that a program which ended left behind.
+    void removePrepared() const;
 
     // Writes a record in one piece (on Linux made 0600, in a folder made 0700).
+    // A program killed at any moment leaves the old record or the new one;
+    // the disk is not waited for but synced from a thread of its own, so that
+    // a slow disk never holds up the window.
     // Throws AppError when the folder or the file cannot be written.
     void write(const QString &recordPath, const RecoveryRecord &record) const;
+    // Appends journal entries to a record that is there, synced the same way.
+    static void append(const QString &recordPath, const QByteArray &journal);
+    // Returns once what was written is on the disk: before the program ends.
+    static void waitForDisk();
     // Throws AppError when the file cannot be read or is not a record; the
     // text names the file.
     static RecoveryRecord read(const QString &recordPath);

@@ -3,6 +3,7 @@
 // bytes are synced before they take the file's name, and on Linux the folder
 // after the rename (Windows renames with write-through). A failed sync is a
 // failed save; private files stay private.
+#include "base/BackgroundSync.h"
 #include "base/FileReplacement.h"
 #include "support/FileHelpers.h"
 
@@ -11,6 +12,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <mutex>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -78,6 +80,44 @@ private slots:
         QCOMPARE(seen[1].target, base::SyncTarget::Folder);
         QCOMPARE(QFileInfo(seen[1].path).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
         QCOMPARE(seen[1].contentByName, QByteArray("new"));
+#endif
+    }
+
+    // Replaced without waiting for the disk, the file is whole under its name
+    // at once and synced later from the background, file then folder; a file
+    // gone by then is nothing to sync.
+    void laterSyncComesFromTheBackground()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.recovery");
+        const QString gone = dir.filePath("gone.recovery");
+        putFile(path, "old");
+        std::mutex seenLock;
+        QList<SyncSeen> seen;
+        base::setSyncerForTesting([&](base::SyncTarget target, const QString &syncedPath) {
+            const std::lock_guard<std::mutex> lock(seenLock);
+            seen.append({target, syncedPath, contentOf(path)});
+            return true;
+        });
+
+        QVERIFY(base::replaceFileContent(path, "new", base::FileAccess::OwnerOnly, base::Durability::Later).ok());
+        QCOMPARE(contentOf(path), QByteArray("new"));
+        QVERIFY(seen.isEmpty());
+
+        base::BackgroundSync sync;
+        sync.request(gone);
+        sync.request(path);
+        sync.waitUntilDone();
+        const std::lock_guard<std::mutex> lock(seenLock);
+        QVERIFY(!seen.isEmpty());
+        QCOMPARE(seen[0].target, base::SyncTarget::File);
+        QCOMPARE(seen[0].path, path);
+        QCOMPARE(seen[0].contentByName, QByteArray("new"));
+#ifndef Q_OS_WIN
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1].target, base::SyncTarget::Folder);
+#else
+        QCOMPARE(seen.size(), 1);
 #endif
     }
 

@@ -66,6 +66,13 @@ private:
     {
         return coil::RecoveryFolder::read(window.recoveryMirror()->recordPath());
     }
+    // The log that the window's record gives back, as RTF.
+    static QByteArray recoveredRtf(const TfmContura &window)
+    {
+        coil::ResultsLog log;
+        coil::LogRecoveryMirror::restore(&log, recordOf(window));
+        return log.rtfContent();
+    }
 
 private slots:
     void init()
@@ -92,10 +99,44 @@ private slots:
 
         QCOMPARE(records(), QStringList{window->recoveryMirror()->recordPath()});
         const coil::RecoveryRecord record = recordOf(*window);
-        QCOMPARE(record.rtf, window->RichEdit1->rtfContent());
+        QCOMPARE(recoveredRtf(*window), window->RichEdit1->rtfContent());
         QCOMPARE(record.logFileName, QStringLiteral("Безымянный"));
         QCOMPARE(record.capacity, window->RichEdit1->capacity());
         QVERIFY(!window->recoveryMirror()->isPending());
+
+        // The next result is appended to the file's journal: the full record
+        // stays as it was, until the journal outgrows the limit.
+        calculate(*window);
+        QCOMPARE(recordOf(*window).rtf, record.rtf);
+        QVERIFY(recordOf(*window).journal.size() > record.journal.size());
+        QCOMPARE(recoveredRtf(*window), window->RichEdit1->rtfContent());
+        while (recordOf(*window).rtf == record.rtf) {
+            QVERIFY(recordOf(*window).journal.size() <= coil::LogRecoveryMirror::kJournalLimit);
+            calculate(*window);
+        }
+        QVERIFY(recordOf(*window).journal.isEmpty());
+        QCOMPARE(recoveredRtf(*window), window->RichEdit1->rtfContent());
+    }
+
+    // A big log opened has its record written ahead: its first result only
+    // gives that record its name and appends the journal.
+    void bigLogsRecordIsWrittenAhead()
+    {
+        const QString file = dir->filePath(QStringLiteral("big.txt"));
+        const QByteArray line("Индуктивность = 2,759 мкГн\n");
+        putFile(file, line.repeated(int(coil::LogRecoveryMirror::kPrepareFrom / line.size()) + 1));
+        std::unique_ptr<TfmContura> window(makeWindow());
+        window->RichEdit1->LoadLogFile(file);
+        const QString prepared = coil::RecoveryFolder::preparedPath(window->recoveryMirror()->recordPath());
+        QTRY_VERIFY(QFile::exists(prepared));
+        QVERIFY(records().isEmpty());
+
+        calculate(*window);
+
+        QVERIFY(!QFile::exists(prepared));
+        QCOMPARE(recordOf(*window).rtf, contentOf(file));
+        QVERIFY(!recordOf(*window).journal.isEmpty());
+        QCOMPARE(recoveredRtf(*window), window->RichEdit1->rtfContent());
     }
 
     // Typing, paste and the font reach the file after the wait, not at once.
@@ -129,7 +170,7 @@ private slots:
         window->recoveryMirror()->setDelay(0);
         window->RichEdit1->insertPlainText(QStringLiteral("!"));
         QVERIFY(QTest::qWaitFor([&] { return !records().isEmpty(); }, 5000));
-        QCOMPARE(recordOf(*window).rtf, log->rtfContent());
+        QCOMPARE(recoveredRtf(*window), log->rtfContent());
         if (change == 2) {
             QFont kept;
             QVERIFY(kept.fromString(recordOf(*window).font));

@@ -148,6 +148,8 @@ bool hasRecoveredLogs(const QString &folder)
 
 void offerRecoveredLogs(QWidget *mainWindow, const CoilWindowOpener &openWindow, const QString &folder)
 {
+    // Copies of logs as they were opened: nothing in them is unsaved.
+    RecoveryFolder(folder).removePrepared();
     const QStringList records = RecoveryFolder(folder).recordPaths();
     if (records.isEmpty())
         return;

@@ -6,6 +6,8 @@
 #include "ui/CommandGuard.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
 
 namespace coil {
 namespace {
@@ -32,6 +34,82 @@ LogRecoveryMirror::LogRecoveryMirror(ResultsLog *log, const QString &folder)
     connect(log, &ResultsLog::logChanged, this, &LogRecoveryMirror::logChanged);
     connect(log, &ResultsLog::modificationChanged, this, &LogRecoveryMirror::modificationChanged);
     connect(log, &ResultsLog::modificationCleared, this, &LogRecoveryMirror::removeRecord);
+    connect(log, &ResultsLog::contentsChange, this, &LogRecoveryMirror::contentsChange);
+    // Filled otherwise than by changes (a recovered log, for one): written
+    // whole next time.
+    connect(log, &ResultsLog::documentReplaced, this, [this] { m_followed = false; });
+    startOver();
+}
+
+LogRecoveryMirror::~LogRecoveryMirror()
+{
+    dropPreparedRecord();
+}
+
+void LogRecoveryMirror::startOver()
+{
+    dropPreparedRecord();
+    m_base = m_log->unchangedContent();
+    m_followed = m_base.has_value();
+    m_pending.clear();
+    m_tracker.reset(*m_log->document());
+    if (m_base && m_base->size() >= kPrepareFrom)
+        prepareRecord();
+}
+
+void LogRecoveryMirror::prepareRecord()
+{
+    const RecoveryRecord record = recordOf(*m_log, *m_base);
+    m_preparedSize = record.rtf.size();
+    m_preparedState = currentState();
+    m_prepared = std::async(std::launch::async, [folder = m_folder, path = RecoveryFolder::preparedPath(m_recordPath),
+                                                 record] {
+        try {
+            folder.write(path, record);
+            return true;
+        } catch (const AppError &) {
+            // The first change writes the record itself, and reports.
+            return false;
+        }
+    });
+}
+
+bool LogRecoveryMirror::usePreparedRecord()
+{
+    if (!m_prepared.valid())
+        return false;
+    const QString prepared = RecoveryFolder::preparedPath(m_recordPath);
+    // Whole under its new name at once; the journal follows it.
+    if (m_prepared.get() && QFile::rename(prepared, m_recordPath)) {
+        m_contentSize = m_preparedSize;
+        m_journalSize = 0;
+        m_writtenState = m_preparedState;
+        m_base.reset();
+        return true;
+    }
+    QFile::remove(prepared);
+    return false;
+}
+
+void LogRecoveryMirror::dropPreparedRecord()
+{
+    if (!m_prepared.valid())
+        return;
+    m_prepared.wait();
+    m_prepared = {};
+    QFile::remove(RecoveryFolder::preparedPath(m_recordPath));
+}
+
+void LogRecoveryMirror::contentsChange(int position, int removed, int added)
+{
+    if (!m_followed)
+        return;
+    const QByteArray entry = m_tracker.entryFor(*m_log->document(), position, removed, added);
+    m_followed = !entry.isEmpty();
+    if (m_followed)
+        m_pending += entry;
+    else
+        m_pending.clear();
 }
 
 void LogRecoveryMirror::logChanged()
@@ -59,7 +137,7 @@ void LogRecoveryMirror::writeNow()
     if (m_discarded || m_kept || !m_log->isModified())
         return;
     try {
-        m_folder.write(m_recordPath, recordOf(*m_log));
+        writeRecord();
         m_written = true;
     } catch (const AppError &error) {
         if (!failureReported()) {
@@ -67,6 +145,64 @@ void LogRecoveryMirror::writeNow()
             ui::showGeneralError(m_log->window(), error.text());
         }
     }
+}
+
+void LogRecoveryMirror::writeRecord()
+{
+    const bool inFile = m_written && QFile::exists(m_recordPath);
+    if (!m_followed || (!inFile && !m_base)) {
+        writeWhole();
+    } else if (!inFile && usePreparedRecord()) {
+        appendJournal();
+    } else if (!inFile) {
+        // The log as it was unmodified, and its changes since.
+        RecoveryRecord record = recordOf(*m_log, *m_base);
+        record.journal = m_pending;
+        m_folder.write(m_recordPath, record);
+        m_contentSize = record.rtf.size();
+        m_journalSize = m_pending.size();
+        m_writtenState = currentState();
+        m_base.reset();
+        m_pending.clear();
+    } else {
+        appendJournal();
+    }
+}
+
+void LogRecoveryMirror::writeWhole()
+{
+    dropPreparedRecord();
+    m_folder.write(m_recordPath, recordOf(*m_log));
+    m_contentSize = QFileInfo(m_recordPath).size();
+    m_journalSize = 0;
+    m_writtenState = currentState();
+    m_base.reset();
+    m_pending.clear();
+    m_followed = true;
+    m_tracker.reset(*m_log->document());
+}
+
+void LogRecoveryMirror::appendJournal()
+{
+    const LogJournalState state = currentState();
+    if (!(state == m_writtenState))
+        m_pending += logJournalState(state);
+    if (m_pending.isEmpty())
+        return;
+    if (m_journalSize + m_pending.size() > qMax(kJournalLimit, m_contentSize)) {
+        writeWhole();
+        return;
+    }
+    RecoveryFolder::append(m_recordPath, m_pending);
+    m_journalSize += m_pending.size();
+    m_writtenState = state;
+    m_pending.clear();
+}
+
+LogJournalState LogRecoveryMirror::currentState() const
+{
+    const RecoveryRecord record = recordOf(*m_log, QByteArray());
+    return {record.logFileName, record.capacity, record.font, record.charset, record.textColor};
 }
 
 void LogRecoveryMirror::discard()
@@ -81,6 +217,8 @@ void LogRecoveryMirror::keep()
 {
     writeNow();
     m_kept = true;
+    // The program ends next.
+    RecoveryFolder::waitForDisk();
 }
 
 void LogRecoveryMirror::removeRecord()
@@ -90,13 +228,19 @@ void LogRecoveryMirror::removeRecord()
         RecoveryFolder::remove(m_recordPath);
         m_written = false;
     }
+    startOver();
 }
 
 RecoveryRecord LogRecoveryMirror::recordOf(const ResultsLog &log)
 {
+    return recordOf(log, log.rtfContent());
+}
+
+RecoveryRecord LogRecoveryMirror::recordOf(const ResultsLog &log, const QByteArray &content)
+{
     RecoveryRecord record;
     record.logFileName = log.LogFileName();
-    record.rtf = log.rtfContent();
+    record.rtf = content;
     record.capacity = log.capacity();
     record.font = log.logFont().toString();
     record.charset = log.logCharset();
@@ -105,17 +249,35 @@ RecoveryRecord LogRecoveryMirror::recordOf(const ResultsLog &log)
     return record;
 }
 
-void LogRecoveryMirror::restore(ResultsLog *log, const RecoveryRecord &record)
+namespace {
+
+void restoreState(ResultsLog *log, const LogJournalState &state)
 {
     QFont font = log->logFont();
-    if (!record.font.isEmpty() && font.fromString(record.font))
+    if (!state.font.isEmpty() && font.fromString(state.font) && font != log->logFont())
         log->setLogFont(font);
-    log->setLogCharset(record.charset);
-    if (!record.textColor.isEmpty())
-        log->setLogTextColor(QColor(record.textColor));
+    log->setLogCharset(state.charset);
+    if (!state.textColor.isEmpty())
+        log->setLogTextColor(QColor(state.textColor));
+    log->setCapacity(state.capacity);
+    log->SetLogFileName(state.logFileName);
+}
+
+} // namespace
+
+void LogRecoveryMirror::restore(ResultsLog *log, const RecoveryRecord &record)
+{
+    const LogJournalState recorded{record.logFileName, record.capacity, record.font, record.charset,
+                                   record.textColor};
+    restoreState(log, recorded);
     log->loadContent(record.rtf);
-    log->setCapacity(record.capacity);
-    log->SetLogFileName(record.logFileName);
+    // The changes since the full record, as they were made; what an entry
+    // cut short by the end of the program held is lost with it.
+    QTextDocument *document = log->document();
+    document->setUndoRedoEnabled(false);
+    const LogJournalReplay replay = replayLogJournal(document, record.journal);
+    document->setUndoRedoEnabled(true);
+    restoreState(log, replay.hasState ? replay.state : recorded);
     // Still unsaved: the user is asked about it as about any other change.
     log->setModified(true);
 }

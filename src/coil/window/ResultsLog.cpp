@@ -112,9 +112,11 @@ ResultsLog::ResultsLog(QWidget *parent)
 void ResultsLog::watchDocument()
 {
     // Any change but the undo command's own ends the undo/redo alternation.
-    connect(document(), &QTextDocument::contentsChange, this, [this] {
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
         if (!m_steppingUndo)
             m_lastStepWasUndo = false;
+        m_unchangedContent.reset();
+        emit contentsChange(position, removed, added);
     });
     connect(document(), &QTextDocument::contentsChanged, this, &ResultsLog::logChanged);
 }
@@ -223,29 +225,58 @@ void ResultsLog::loadContent(const QByteArray &fileData)
     // The file is read into a fresh document that the log then takes over:
     // filling a document that an editor shows costs twice as long.
     auto *loaded = new QTextDocument(this);
-    loaded->setDocumentLayout(new QPlainTextDocumentLayout(loaded));
     loaded->setDefaultFont(m_font);
     loaded->setUndoRedoEnabled(false);
     richtext::readLogFile(fileData, loaded);
-    loaded->setUndoRedoEnabled(true);
-    // The editor disposes of its first document itself; a document loaded
-    // earlier is ours to delete.
-    const QPointer<QTextDocument> previous = document();
     const QTextOption::WrapMode mode = wrapModeFor(*loaded);
     QTextOption option = loaded->defaultTextOption();
     option.setWrapMode(mode);
     loaded->setDefaultTextOption(option);
+    attachPlainLayout(loaded);
+    loaded->setUndoRedoEnabled(true);
+    // The editor disposes of its first document itself; a document loaded
+    // earlier is ours to delete.
+    const QPointer<QTextDocument> previous = document();
+    // The editor lays out the document it shows again whenever its mode
+    // changes, and gives a document it takes its own mode: the mode changes
+    // over an empty document of the editor's own, so that neither a long
+    // line of the old one (seconds) nor the new one in the old mode is laid
+    // out for nothing.
+    if (wordWrapMode() != mode) {
+        setDocument(nullptr);
+        if (previous && previous->parent() == this)
+            delete previous;
+        setWordWrapMode(mode);
+    }
     setDocument(loaded);
     if (previous && previous->parent() == this)
         delete previous;
-    // Only once the old document is gone: the editor applies its mode to the
-    // document it shows, and laying out a long line of the old one again in
-    // the other mode would take seconds.
-    setWordWrapMode(mode);
     watchDocument();
     applyDefaultFormat();
     setTextCursor(QTextCursor(document()));
     m_lastStepWasUndo = false;
+    m_unchangedContent = fileData;
+    emit documentReplaced();
+}
+
+void ResultsLog::attachPlainLayout(QTextDocument *loaded)
+{
+    // The layout is attached once the document is filled and its wrap mode
+    // chosen: a plain-text layout lays a paragraph out at once, twice over,
+    // whenever a change stays within one paragraph and leaves the count of
+    // paragraphs as it was, at every insertion and at its own attachment
+    // too. With a paragraph more, attached and removed again, it only marks
+    // the paragraphs to be laid out when shown: a file of one long line is
+    // laid out once instead of three times.
+    QTextCursor end(loaded);
+    end.movePosition(QTextCursor::End);
+    end.insertBlock();
+    loaded->setDocumentLayout(new QPlainTextDocumentLayout(loaded));
+    // Within an edit block, so that the cursor does not lay out the line to
+    // find its place on the screen.
+    end.beginEditBlock();
+    end.deletePreviousChar();
+    end.endEditBlock();
 }
 
 QTextOption::WrapMode ResultsLog::wrapModeFor(const QTextDocument &loaded)
@@ -278,6 +309,7 @@ void ResultsLog::clearLog()
     applyDefaultFormat();
     setCurrentCharFormat(QTextCharFormat());
     m_lastStepWasUndo = false;
+    m_unchangedContent = QByteArray();
     setModified(false);
 }
 

@@ -12,6 +12,7 @@
 #include "ui/Dialogs.h"
 
 #include <QPlainTextEdit>
+#include <optional>
 
 namespace coil {
 
@@ -64,6 +65,9 @@ public:
     // empties the log in one step that "Отменить" takes back, and clears the
     // modified flag.
     void emptyLog();
+    // The content as last opened, saved or emptied (file data or RTF), while
+    // the text has not changed since; nothing once it has.
+    std::optional<QByteArray> unchangedContent() const { return m_unchangedContent; }
 
     // The edit menu's commands.
     void undoOrRedo();        // one step: undo, and given again right after, redo
@@ -106,6 +110,10 @@ signals:
     void logChanged();
     // The modified flag was cleared: saved, emptied, replaced by a file.
     void modificationCleared();
+    // QTextDocument::contentsChange of whichever document the log shows.
+    void contentsChange(int position, int removed, int added);
+    // The log shows another document (a file was opened into it).
+    void documentReplaced();
 
 protected:
     bool event(QEvent *event) override;
@@ -121,6 +129,7 @@ private:
     void writeLog(const QString &path);
     ui::FontChoice shownFormat() const;
     static QTextOption::WrapMode wrapModeFor(const QTextDocument &loaded);
+    static void attachPlainLayout(QTextDocument *loaded);
     // Lines longer than this make the log wrap anywhere (see wrapModeFor).
     static constexpr int kLongLineLength = 4096;
 
@@ -130,6 +139,7 @@ private:
     QColor m_textColor;
     QString m_fileName;
     QString m_dialogDirectory;
+    std::optional<QByteArray> m_unchangedContent = QByteArray();
     // True right after undoOrRedo undid a change, so the next one redoes it.
     bool m_lastStepWasUndo = false;
     bool m_steppingUndo = false;

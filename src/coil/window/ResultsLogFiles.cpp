@@ -120,7 +120,9 @@ void ResultsLog::saveFileAs()
 void ResultsLog::writeLog(const QString &path)
 {
     const ui::BusyCursor busy;
-    writeLogFileBytes(path, rtfContent());
+    const QByteArray rtf = rtfContent();
+    writeLogFileBytes(path, rtf);
+    m_unchangedContent = rtf;
     setModified(false);
 }
 
