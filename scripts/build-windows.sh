@@ -45,6 +45,7 @@ cmake -S . -B "$out/build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release 
       -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
       -DBANDIMOR_HOST_MAKEPICTURES="$out/host/tools/makepictures/bandimor_makepictures" \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/windows/wine-run.sh;$qt_prefix;$wine_prefix" \
+      -DBANDIMOR_WINE_PREFIX="$wine_prefix" \
       -DBANDIMOR_BUILD_TESTS="${BANDIMOR_WINDOWS_TESTS:-ON}" >/dev/null
 cmake --build "$out/build" --parallel "$jobs"
 
