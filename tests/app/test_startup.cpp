@@ -9,60 +9,17 @@
 #include "support/TestData.h"
 
 #include <QMainWindow>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <thread>
 
 namespace {
 
 const QString title = QStringLiteral("Bandimor v1.7");
-
-// The running copy's guard, held by a thread of its own while the object
-// lives, so that the copy started in the test's thread meets it as another
-// process's: a Windows mutex lets its owner thread take it again.
-class RunningCopyElsewhere
-{
-public:
-    explicit RunningCopyElsewhere(const QString &directory)
-        : m_thread([this, directory] {
-              app::InstanceGuard guard(title, directory);
-              std::unique_lock<std::mutex> lock(m_mutex);
-              m_runs = !guard.anotherCopyRuns();
-              m_started = true;
-              m_changed.notify_all();
-              m_changed.wait(lock, [this] { return m_ended; });
-          })
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_started; });
-    }
-    ~RunningCopyElsewhere()
-    {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_ended = true;
-        }
-        m_changed.notify_all();
-        m_thread.join();
-    }
-    RunningCopyElsewhere(const RunningCopyElsewhere &) = delete;
-    RunningCopyElsewhere &operator=(const RunningCopyElsewhere &) = delete;
-
-    // Whether it found no other copy and holds the instance lock.
-    bool runs() const { return m_runs; }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_started = false;
-    bool m_ended = false;
-    bool m_runs = false;
-    std::thread m_thread;  // last: it uses the members above
-};
 
 // Also notes over which window each message came up.
 class ParentRecordingDialogs : public FakeDialogs
@@ -90,8 +47,21 @@ private slots:
 
     void refusedCopyWarnsCallsTheRunningCopyAndCreatesNoWindow()
     {
-        const RunningCopyElsewhere runningCopy(m_dir->path());
-        QVERIFY(runningCopy.runs());
+        // The running copy's guard is held by a thread of its own, so that the
+        // copy started here meets it as another process's: a Windows mutex
+        // lets its owner thread take it again.
+        std::promise<bool> runs;
+        std::promise<void> ended;
+        std::thread runningCopy([&] {
+            app::InstanceGuard guard(title, m_dir->path());
+            runs.set_value(!guard.anotherCopyRuns());
+            ended.get_future().wait();
+        });
+        const auto endRunningCopy = qScopeGuard([&] {
+            ended.set_value();
+            runningCopy.join();
+        });
+        QVERIFY(runs.get_future().get());
         app::ActivationServer runningServer;
         QVERIFY(runningServer.listen(app::activationServerName(title, m_dir->path())));
         QSignalSpy activations(&runningServer, &app::ActivationServer::activationRequested);
