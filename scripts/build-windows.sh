@@ -14,6 +14,7 @@
 #
 #   BANDIMOR_WINDOWS_CACHE   where Qt for Windows is cached (~/.cache/bandimor)
 #   BANDIMOR_WINDOWS_TESTS   OFF builds the program without the tests
+#   BANDIMOR_CCACHE          ON compiles through ccache (when it is installed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -36,10 +37,15 @@ cmake -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DBANDIMOR_BUILD_TESTS=OFF >/dev/null
 cmake --build "$out/host" --parallel "$jobs" --target bandimor_makepictures
 
-cmake -S . -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBANDIMOR_WERROR=ON \
+launcher=()
+if [ "${BANDIMOR_CCACHE:-OFF}" = ON ] && command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$out/build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release -DBANDIMOR_WERROR=ON \
       -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
       -DBANDIMOR_HOST_MAKEPICTURES="$out/host/tools/makepictures/bandimor_makepictures" \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/windows/wine-run.sh;$qt_prefix;$wine_prefix" \
+      -DBANDIMOR_WINE_PREFIX="$wine_prefix" \
       -DBANDIMOR_BUILD_TESTS="${BANDIMOR_WINDOWS_TESTS:-ON}" >/dev/null
 cmake --build "$out/build" --parallel "$jobs"
 

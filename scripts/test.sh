@@ -21,8 +21,6 @@ ctest --preset asan --parallel "$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$jobs" -L memcheck)
 
 # The Windows program: the same tests, less those that are Linux's by nature
-# (they are not built there) and those that the port has not made pass under
-# Wine yet (label wine_pending, listed in the README), run under Wine on the
-# offscreen platform.
+# (they are not built there), run under Wine on the offscreen platform.
 bash scripts/build-windows.sh
-(cd build-windows/build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$jobs" -LE wine_pending)
+(cd build-windows/build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$jobs")

@@ -9,6 +9,10 @@
 # output would go to the Windows debug channel: QT_FORCE_STDERR_LOGGING brings
 # it to standard error. The Wine prefix is the build's own, made by
 # scripts/windows/wine-prefix.sh.
+#
+# Qt's offscreen platform on Windows reads its faces from the font files of
+# one folder, QT_QPA_FONTDIR, rather than from the system: a folder in the
+# prefix links the Liberation and DejaVu fonts that the Linux tests have.
 set -euo pipefail
 qt_prefix="$1"
 export WINEPREFIX="$2"
@@ -23,6 +27,14 @@ export WINEPATH
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export QT_FORCE_STDERR_LOGGING=1
+fonts="$WINEPREFIX/offscreen-fonts"
+if [ ! -d "$fonts" ]; then
+    # Made aside and moved into place whole: tests may start side by side.
+    made="$(mktemp -d "$WINEPREFIX/.offscreen-fonts.XXXXXX")"
+    ln -s /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf "$made/"
+    mv -T "$made" "$fonts" 2>/dev/null || rm -rf "$made"
+fi
+export QT_QPA_FONTDIR="${QT_QPA_FONTDIR:-$(windows_path "$fonts")}"
 while IFS='=' read -r name value; do
     export "WINE$name=$value"
 done < <(env | grep -E '^QT_[A-Z0-9_]*=' || true)

@@ -33,4 +33,9 @@ constexpr int DesktopOpenerWaitMs = 3000;
 void openWithDesktop(const QString &path, std::function<void(bool opened)> verdict,
                      int waitMs = DesktopOpenerWaitMs);
 
+// What the user can do when no program took a CHM file, as a sentence of
+// the notice: on Linux, install a viewer; on Windows, where the system's
+// own viewer opens them, mend its tie to the file type.
+QString chmViewerAdvice();
+
 } // namespace ui

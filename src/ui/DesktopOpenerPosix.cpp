@@ -84,6 +84,11 @@ void runOpener(const QString &path, Verdict verdict, int waitMs)
 
 } // namespace
 
+QString chmViewerAdvice()
+{
+    return QStringLiteral("Установите её, например kchmviewer или xchm.");
+}
+
 void openWithDesktop(const QString &path, Verdict verdict, int waitMs)
 {
     const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));

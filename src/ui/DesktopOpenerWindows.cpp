@@ -19,4 +19,10 @@ void openWithDesktop(const QString &path, std::function<void(bool opened)> verdi
     });
 }
 
+QString chmViewerAdvice()
+{
+    return QStringLiteral("Файлы CHM открывает программа Windows hh.exe: проверьте, что она на "
+                          "месте и что файлы CHM связаны с ней.");
+}
+
 } // namespace ui

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -78,6 +79,24 @@ QStringList filterExtensions(const QString &filter)
     return extensions;
 }
 
+// The extension of the selected filter with which the typed name names a
+// file of the folder: first one that gives a name as it is on disk, then
+// one that finds a file at all (a file system that ignores case finds
+// coil.rtf as coil.RTF). Empty when none does.
+QString extensionOfTypedName(const QFileInfo &typed, const QStringList &extensions)
+{
+    const QStringList names = typed.dir().entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &extension : extensions) {
+        if (names.contains(typed.fileName() + QLatin1Char('.') + extension, Qt::CaseSensitive))
+            return extension;
+    }
+    for (const QString &extension : extensions) {
+        if (QFileInfo(typed.filePath() + QLatin1Char('.') + extension).isFile())
+            return extension;
+    }
+    return QString();
+}
+
 class FileDialog : public QFileDialog
 {
 public:
@@ -92,12 +111,9 @@ protected:
         if (acceptMode() == AcceptOpen && chosen.size() == 1) {
             const QFileInfo typed(chosen.constFirst());
             if (!typed.exists() && !typed.fileName().contains(QLatin1Char('.'))) {
-                for (const QString &extension : filterExtensions(selectedNameFilter())) {
-                    if (QFileInfo(typed.filePath() + QLatin1Char('.') + extension).isFile()) {
-                        setDefaultSuffix(extension);
-                        break;
-                    }
-                }
+                const QString extension = extensionOfTypedName(typed, filterExtensions(selectedNameFilter()));
+                if (!extension.isEmpty())
+                    setDefaultSuffix(extension);
             }
         }
         QFileDialog::accept();

@@ -2,6 +2,7 @@
 #include "ui/HelpFile.h"
 
 #include "base/AppInfo.h"
+#include "ui/DesktopOpener.h"
 #include "ui/Dialogs.h"
 
 #include <QFileInfo>
@@ -23,8 +24,7 @@ QString missingHelpFileText()
 
 QString noHelpViewerText()
 {
-    return QStringLiteral("Не найдена программа для просмотра справки (файлы CHM). "
-                          "Установите её, например kchmviewer или xchm.");
+    return QStringLiteral("Не найдена программа для просмотра справки (файлы CHM). ") + chmViewerAdvice();
 }
 
 void openHelpFile(QWidget *parent, const QString &programDir)

@@ -14,7 +14,7 @@ QString helpFilePath(const QString &programDir);
 
 // The notices of the help commands.
 QString missingHelpFileText();  // "Ошибка загрузки файла справки, положите его на место!"
-QString noHelpViewerText();     // "Не найдена программа для просмотра справки (файлы CHM). ..."
+QString noHelpViewerText();     // "Не найдена программа для просмотра справки (файлы CHM). " + advice
 
 // Hands the help file to the desktop through the dialog seam and returns at
 // once: the viewer may take seconds to answer. A missing file gets its

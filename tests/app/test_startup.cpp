@@ -9,9 +9,13 @@
 #include "support/TestData.h"
 
 #include <QMainWindow>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -43,8 +47,21 @@ private slots:
 
     void refusedCopyWarnsCallsTheRunningCopyAndCreatesNoWindow()
     {
-        app::InstanceGuard runningCopy(title, m_dir->path());
-        QVERIFY(!runningCopy.anotherCopyRuns());
+        // The running copy's guard is held by a thread of its own, so that the
+        // copy started here meets it as another process's: a Windows mutex
+        // lets its owner thread take it again.
+        std::promise<bool> runs;
+        std::promise<void> ended;
+        std::thread runningCopy([&] {
+            app::InstanceGuard guard(title, m_dir->path());
+            runs.set_value(!guard.anotherCopyRuns());
+            ended.get_future().wait();
+        });
+        const auto endRunningCopy = qScopeGuard([&] {
+            ended.set_value();
+            runningCopy.join();
+        });
+        QVERIFY(runs.get_future().get());
         app::ActivationServer runningServer;
         QVERIFY(runningServer.listen(app::activationServerName(title, m_dir->path())));
         QSignalSpy activations(&runningServer, &app::ActivationServer::activationRequested);

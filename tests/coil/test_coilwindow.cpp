@@ -845,7 +845,8 @@ private slots:
         QCOMPARE(fake->messages.size(), settingsWritable ? 1 : 2);
         QCOMPARE(fake->messages.first().caption, QStringLiteral("Подтверждение"));
         if (!settingsWritable) {
-            QCOMPARE(fake->messages[1].text, QStringLiteral("Unable to write to %1.").arg(settingsPath));
+            QCOMPARE(fake->messages[1].text,
+                     QStringLiteral("Unable to write to %1.").arg(QDir::toNativeSeparators(settingsPath)));
             QCOMPARE(fake->messages[1].icon, ui::Icon::Error);
         }
         QCOMPARE(window.isNull(), closes);

@@ -491,7 +491,8 @@ private slots:
         showActive();
         control<QPushButton>("spSkinButton2")->click();
         QCOMPARE(m_dialogs->messages.size(), 1);
-        QCOMPARE(m_dialogs->messages[0].text, QString("Unable to write to %1.").arg(path));
+        QCOMPARE(m_dialogs->messages[0].text,
+                 QString("Unable to write to %1.").arg(QDir::toNativeSeparators(path)));
         QCOMPARE(m_dialogs->messages[0].icon, ui::Icon::Error);
         QVERIFY(!window()->isVisible());
     }

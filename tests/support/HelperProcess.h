@@ -95,7 +95,9 @@ private:
 
     QStringList readLines()
     {
-        m_output += QString::fromUtf8(m_process.readAllStandardOutput());
+        // A Windows helper's standard output is in text mode: its lines end
+        // with CR LF.
+        m_output += QString::fromUtf8(m_process.readAllStandardOutput()).remove(QLatin1Char('\r'));
         return m_output.split(QLatin1Char('\n'));
     }
 

@@ -26,7 +26,7 @@ private slots:
         QTest::newRow("text type chosen") << QStringList{"coil.RTF", "coil.TXT"} << 1 << "coil" << "coil.TXT";
         QTest::newRow("the file without extension comes first")
             << QStringList{"coil", "coil.RTF"} << 0 << "coil" << "coil";
-        QTest::newRow("a typed extension stays") << QStringList{"coil.RTF", "coil.rtf.RTF"} << 0 << "coil.rtf"
+        QTest::newRow("a typed extension stays") << QStringList{"coil.TXT", "coil.rtf.RTF"} << 0 << "coil.rtf"
                                                  << "";
     }
     void typedNameWithoutExtension()

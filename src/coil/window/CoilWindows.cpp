@@ -39,9 +39,12 @@ void recoverDamaged(QWidget *mainWindow, const CoilWindowOpener &openWindow, con
                     const QString &problem)
 {
     QByteArray data;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        data = file.readAll();
+    {
+        // Closed before the renaming: Windows renames no open file.
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            data = file.readAll();
+    }
     const std::optional<RecoveryRecord> part = readablePartOfRecord(data);
     if (part) {
         if (askYesNo(mainWindow, problem + QStringLiteral(" Открыть то, что из него удалось прочитать?"))
