@@ -41,8 +41,11 @@ launcher=()
 if [ "${BANDIMOR_CCACHE:-OFF}" = ON ] && command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
+# Qt's toolchain file names the mingw one by the path Qt was built at; named
+# here, a cache copied or moved elsewhere serves too.
 cmake -S . -B "$out/build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release -DBANDIMOR_WERROR=ON \
       -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+      -DQT_CHAINLOAD_TOOLCHAIN_FILE="$qt_prefix/mingw-w64-x86_64.cmake" \
       -DBANDIMOR_HOST_MAKEPICTURES="$out/host/tools/makepictures/bandimor_makepictures" \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/windows/wine-run.sh;$qt_prefix;$wine_prefix" \
       -DBANDIMOR_WINE_PREFIX="$wine_prefix" \
