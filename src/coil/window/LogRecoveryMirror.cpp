@@ -6,7 +6,6 @@
 #include "ui/CommandGuard.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTextDocument>
 
 namespace coil {
@@ -81,10 +80,7 @@ bool LogRecoveryMirror::usePreparedRecord()
     const QString prepared = RecoveryFolder::preparedPath(m_recordPath);
     // Whole under its new name at once; the journal follows it.
     if (m_prepared.get() && QFile::rename(prepared, m_recordPath)) {
-        m_contentSize = m_preparedSize;
-        m_journalSize = 0;
-        m_writtenState = m_preparedState;
-        m_base.reset();
+        fullRecordWritten(m_preparedSize, m_preparedState);
         return true;
     }
     QFile::remove(prepared);
@@ -152,31 +148,31 @@ void LogRecoveryMirror::writeRecord()
     const bool inFile = m_written && QFile::exists(m_recordPath);
     if (!m_followed || (!inFile && !m_base)) {
         writeWhole();
-    } else if (!inFile && usePreparedRecord()) {
-        appendJournal();
-    } else if (!inFile) {
-        // The log as it was unmodified, and its changes since.
-        RecoveryRecord record = recordOf(*m_log, *m_base);
-        record.journal = m_pending;
-        m_folder.write(m_recordPath, record);
-        m_contentSize = record.rtf.size();
-        m_journalSize = m_pending.size();
-        m_writtenState = currentState();
-        m_base.reset();
-        m_pending.clear();
-    } else {
-        appendJournal();
+        return;
     }
+    if (!inFile && !usePreparedRecord()) {
+        // The log as it was unmodified; its changes since follow it.
+        const RecoveryRecord record = recordOf(*m_log, *m_base);
+        m_folder.write(m_recordPath, record);
+        fullRecordWritten(record.rtf.size(), stateOf(record));
+    }
+    appendJournal();
+}
+
+void LogRecoveryMirror::fullRecordWritten(qint64 contentSize, const LogJournalState &state)
+{
+    m_contentSize = contentSize;
+    m_journalSize = 0;
+    m_writtenState = state;
+    m_base.reset();
 }
 
 void LogRecoveryMirror::writeWhole()
 {
     dropPreparedRecord();
-    m_folder.write(m_recordPath, recordOf(*m_log));
-    m_contentSize = QFileInfo(m_recordPath).size();
-    m_journalSize = 0;
-    m_writtenState = currentState();
-    m_base.reset();
+    const RecoveryRecord record = recordOf(*m_log);
+    m_folder.write(m_recordPath, record);
+    fullRecordWritten(record.rtf.size(), stateOf(record));
     m_pending.clear();
     m_followed = true;
     m_tracker.reset(*m_log->document());
@@ -201,7 +197,11 @@ void LogRecoveryMirror::appendJournal()
 
 LogJournalState LogRecoveryMirror::currentState() const
 {
-    const RecoveryRecord record = recordOf(*m_log, QByteArray());
+    return stateOf(recordOf(*m_log, QByteArray()));
+}
+
+LogJournalState LogRecoveryMirror::stateOf(const RecoveryRecord &record)
+{
     return {record.logFileName, record.capacity, record.font, record.charset, record.textColor};
 }
 
@@ -267,8 +267,7 @@ void restoreState(ResultsLog *log, const LogJournalState &state)
 
 void LogRecoveryMirror::restore(ResultsLog *log, const RecoveryRecord &record)
 {
-    const LogJournalState recorded{record.logFileName, record.capacity, record.font, record.charset,
-                                   record.textColor};
+    const LogJournalState recorded = stateOf(record);
     restoreState(log, recorded);
     log->loadContent(record.rtf);
     // The changes since the full record, as they were made; what an entry

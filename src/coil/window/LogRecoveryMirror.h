@@ -75,7 +75,9 @@ private:
     void prepareRecord();
     bool usePreparedRecord();
     void dropPreparedRecord();
+    void fullRecordWritten(qint64 contentSize, const LogJournalState &state);
     LogJournalState currentState() const;
+    static LogJournalState stateOf(const RecoveryRecord &record);
 
     ResultsLog *m_log;
     RecoveryFolder m_folder;
