@@ -20,6 +20,13 @@
 namespace coil {
 namespace {
 
+// One thread for every log's record.
+base::BackgroundSync &recordSync()
+{
+    static base::BackgroundSync sync;
+    return sync;
+}
+
 const QByteArray kMagic("Bandimor recovery 1\n");
 const QString kSuffix = QStringLiteral(".recovery");
 const QString kPreparedSuffix = QStringLiteral(".recovery.prepared");
@@ -174,6 +181,9 @@ RecoveryFolder::RecoveryFolder(const QString &path)
 
 QStringList RecoveryFolder::recordPaths() const
 {
+    // On Windows a record removed while its sync has it open stays listed
+    // until that sync closes it.
+    waitForDisk();
     const QDir folder(m_path);
     QStringList paths;
     // Filtered here rather than by a name pattern, which would compile a
@@ -218,13 +228,6 @@ void RecoveryFolder::makeFolder() const
 }
 
 namespace {
-
-// One thread for every log's record.
-base::BackgroundSync &recordSync()
-{
-    static base::BackgroundSync sync;
-    return sync;
-}
 
 AppError notWritten(const QString &recordPath, const QString &reason)
 {
