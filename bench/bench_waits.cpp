@@ -7,7 +7,9 @@
 //  - the program's start-up until its main window is shown, against a bare
 //    Qt window, each in a process of its own, with where the time goes.
 // Run: QT_QPA_PLATFORM=offscreen ./bench_waits [rounds of start-ups, 9; 0 for none]
-// (it starts itself again with --bare and --program for the start-ups).
+//          [another bench_waits, built from an earlier version, to compare with]
+// (it starts itself again with --bare and --program for the start-ups, and
+// the other one with --program, in turns).
 
 #include "app/MainWindowFactory.h"
 #include "app/QtTranslation.h"
@@ -180,31 +182,42 @@ int programStartup(int argc, char **argv, const QElapsedTimer &sinceMain)
 
 struct StartupFigures
 {
-    Spread bare, program;
+    Spread bare, program, before;
     QMap<QString, std::vector<double>> steps;
 };
 
-StartupFigures startups(const QString &self, int rounds)
+// before: the path of another bench_waits whose --program start-up is timed
+// in the same turns, or empty.
+StartupFigures startups(const QString &self, const QString &before, int rounds)
 {
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_STATE_HOME"), home.filePath(QStringLiteral("state")));
     environment.insert(QStringLiteral("BENCH_LOCKS"), home.path());
-    std::vector<double> bare, program;
+    struct Run
+    {
+        QString program;
+        QString mode;
+        std::vector<double> ms;
+    };
+    std::vector<Run> runs{{self, QStringLiteral("--bare"), {}}, {self, QStringLiteral("--program"), {}}};
+    if (!before.isEmpty())
+        runs.push_back({before, QStringLiteral("--program"), {}});
     StartupFigures figures;
-    // Alternating, so that a busy spell of the machine hits both alike.
+    // In turns, so that a busy spell of the machine hits all alike.
     for (int round = 0; round < rounds; ++round) {
-        for (const char *mode : {"--bare", "--program"}) {
+        for (Run &run : runs) {
             QProcess child;
             child.setProcessEnvironment(environment);
             QElapsedTimer timer;
             timer.start();
-            child.start(self, {QString::fromLatin1(mode)});
+            child.start(run.program, {run.mode});
             if (!child.waitForFinished(60000) || child.exitCode() != 0)
-                std::fprintf(stderr, "%s did not end well\n", mode);
-            const double ms = msSince(timer);
-            (mode[2] == 'b' ? bare : program).push_back(ms);
+                std::fprintf(stderr, "%s %s did not end well\n", qPrintable(run.program), qPrintable(run.mode));
+            run.ms.push_back(msSince(timer));
+            if (&run != &runs[1])
+                continue;
             for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
                 const QList<QByteArray> parts = line.split('|');
                 if (parts.size() == 3 && parts[0] == "step")
@@ -212,8 +225,10 @@ StartupFigures startups(const QString &self, int rounds)
             }
         }
     }
-    figures.bare = spreadOf(bare);
-    figures.program = spreadOf(program);
+    figures.bare = spreadOf(runs[0].ms);
+    figures.program = spreadOf(runs[1].ms);
+    if (runs.size() > 2)
+        figures.before = spreadOf(runs[2].ms);
     return figures;
 }
 
@@ -264,13 +279,18 @@ int main(int argc, char **argv)
 
     if (rounds == 0)
         return 0;
-    const StartupFigures figures = startups(QCoreApplication::applicationFilePath(), rounds);
+    const QString before = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const StartupFigures figures = startups(QCoreApplication::applicationFilePath(), before, rounds);
     std::printf("start-up to the shown window, %d rounds: median (lowest-highest)\n", rounds);
     std::printf("  bare Qt window                    %9.1f ms  (%.1f-%.1f)\n", figures.bare.median,
                 figures.bare.low, figures.bare.high);
-    std::printf("  the program                       %9.1f ms  (%.1f-%.1f)   %.2f times the bare window\n",
-                figures.program.median, figures.program.low, figures.program.high,
-                figures.program.median / figures.bare.median);
+    const auto printProgram = [&figures](const char *name, const Spread &spread) {
+        std::printf("  %-33s %9.1f ms  (%.1f-%.1f)   %.2f times the bare window\n", name, spread.median,
+                    spread.low, spread.high, spread.median / figures.bare.median);
+    };
+    printProgram("the program", figures.program);
+    if (!before.isEmpty())
+        printProgram("the earlier program", figures.before);
     std::printf("  the program's steps, medians:\n");
     for (auto it = figures.steps.cbegin(); it != figures.steps.cend(); ++it)
         std::printf("    %-40s %8.2f ms\n", qPrintable(it.key()), spreadOf(it.value()).median);

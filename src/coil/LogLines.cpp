@@ -45,6 +45,10 @@ void appendLogLine(QTextDocument *document, const QString &text, int capacity,
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
+    // One change for the layout: told of the line break alone, the editor's
+    // layout takes the new empty paragraph for the widest and, laying it out
+    // next, searches every paragraph of the log for the widest again.
+    cursor.beginEditBlock();
     if (atLineStart) {
         cursor.insertText(text, format);
         cursor.insertBlock(QTextBlockFormat(), format);
@@ -52,6 +56,7 @@ void appendLogLine(QTextDocument *document, const QString &text, int capacity,
         cursor.insertBlock(QTextBlockFormat(), format);
         cursor.insertText(text, format);
     }
+    cursor.endEditBlock();
     document->setUndoRedoEnabled(true);
     document->setModified(true);
 }

@@ -4,9 +4,12 @@
 #include "pictures/DrawingKit.h"
 
 #include <QLinearGradient>
+#include <QMap>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+
+#include <array>
 
 namespace pictures {
 
@@ -44,17 +47,30 @@ void drawLetterL(QPainter &p, QPointF centre)
     p.drawText(QRectF(centre.x() - 8, centre.y() - 8, 16, 16), Qt::AlignCenter, QStringLiteral("L"));
 }
 
+// The outline of a stroke along the loops, made once for every size of an
+// icon: simplifying it is the dearest step of drawing the icons.
+QPainterPath loopsOutline(qreal x0, qreal x1, qreal y, qreal radius, qreal width)
+{
+    static QMap<std::array<qreal, 5>, QPainterPath> made;
+    const std::array<qreal, 5> key{x0, x1, y, radius, width};
+    auto found = made.find(key);
+    if (found == made.end()) {
+        QPainterPathStroker stroker;
+        stroker.setWidth(width);
+        stroker.setCapStyle(Qt::RoundCap);
+        stroker.setJoinStyle(Qt::RoundJoin);
+        found = made.insert(key, stroker.createStroke(coilLoopsPath(x0, x1, y, radius, 2)).simplified());
+    }
+    return *found;
+}
+
 // Loops in a colour, outlined in ink around the outside of the whole
 // drawing and around its holes only: a thin line of ink everywhere beside
 // the see-through ground, which a dark palette shows in its text colour.
 void drawOutlinedLoops(QPainter &p, qreal x0, qreal x1, qreal y, qreal radius, const QColor &colour,
                        qreal width)
 {
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    const QPainterPath outer = stroker.createStroke(coilLoopsPath(x0, x1, y, radius, 2)).simplified();
+    const QPainterPath outer = loopsOutline(x0, x1, y, radius, width);
     const qreal pixel = 1.0 / p.transform().m11();
     // Holes too small to show the ground would be filled with outline.
     QPainterPath shape;

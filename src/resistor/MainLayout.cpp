@@ -221,13 +221,15 @@ void TfmMain::buildBandLists(QWidget *client)
     for (const auto &entry : lists) {
         auto *combo = new ui::ComboBox(spSkinGroupBox1);
         ui::describeControl(combo, QString::fromLatin1(entry.name), entry.bandName, entry.hint);
+        // Style and font before the items: set after them, each lays the
+        // whole list out again.
+        combo->setCompact(true);
+        combo->setFont(bandListFont());
         const resistor::BandTable table = resistor::bandTable(entry.band);
         combo->addItems(table.colours);
         showSwatches(combo);
         combo->setMaxVisibleItems(table.visibleRows);
         combo->setItemIndex(table.designIndex);
-        combo->setCompact(true);
-        combo->setFont(bandListFont());
         combo->setGeometry(8, entry.top, 97, 17);
         this->*entry.list = combo;
     }
