@@ -34,7 +34,8 @@ enum class IconId {
 
 QList<IconId> allIconIds();
 
-// The icon with 16 × 16 and 24 × 24 pixmaps (window icons also 32 and 48).
+// The icon with 16 × 16 and 24 × 24 pixmaps (window icons also 32 and 48),
+// drawn when first asked for.
 QIcon icon(IconId id);
 // One picture of the icon on a transparent square of the given side.
 QImage iconImage(IconId id, int size);
