@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QUrl>
 
-
 namespace coil {
 namespace {
 
@@ -29,7 +28,8 @@ base::BackgroundSync &recordSync()
 
 const QByteArray kMagic("Bandimor recovery 1\n");
 const QString kSuffix = QStringLiteral(".recovery");
-const QString kPreparedSuffix = QStringLiteral(".recovery.prepared");
+// A record written ahead is named after the record it becomes.
+const QString kPreparedEnding = QStringLiteral(".prepared");
 
 QByteArray field(const char *key, const QString &value)
 {
@@ -198,14 +198,14 @@ QStringList RecoveryFolder::recordPaths() const
 
 QString RecoveryFolder::preparedPath(const QString &recordPath)
 {
-    return recordPath + QStringLiteral(".prepared");
+    return recordPath + kPreparedEnding;
 }
 
 void RecoveryFolder::removePrepared() const
 {
     const QFileInfoList entries = QDir(m_path).entryInfoList(QDir::Files);
     for (const QFileInfo &entry : entries) {
-        if (entry.fileName().endsWith(kPreparedSuffix))
+        if (entry.fileName().endsWith(kSuffix + kPreparedEnding))
             QFile::remove(entry.absoluteFilePath());
     }
 }

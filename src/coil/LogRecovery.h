@@ -26,7 +26,8 @@ struct RecoveryRecord
     QByteArray journal; // appended after the content
 };
 
-// The record without its journal, which is appended to it as the log changes.
+// The record, then the journal it holds; later entries are appended to the
+// file as the log changes.
 QByteArray encodeRecoveryRecord(const RecoveryRecord &record);
 // Throws AppError when the data is not a whole record.
 RecoveryRecord decodeRecoveryRecord(const QByteArray &data);

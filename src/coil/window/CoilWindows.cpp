@@ -151,9 +151,10 @@ bool hasRecoveredLogs(const QString &folder)
 
 void offerRecoveredLogs(QWidget *mainWindow, const CoilWindowOpener &openWindow, const QString &folder)
 {
+    const RecoveryFolder recovery(folder);
     // Copies of logs as they were opened: nothing in them is unsaved.
-    RecoveryFolder(folder).removePrepared();
-    const QStringList records = RecoveryFolder(folder).recordPaths();
+    recovery.removePrepared();
+    const QStringList records = recovery.recordPaths();
     if (records.isEmpty())
         return;
     if (askYesNo(mainWindow, recoveryQuestion(int(records.size()))) != ui::Answer::Yes) {
